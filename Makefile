@@ -1,0 +1,37 @@
+# The two commands of README.md. Each installs what is missing, configures
+# once and builds incrementally.
+BUILD := build
+JOBS  ?= $(shell nproc)
+GEN   := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
+
+.PHONY: all bootstrap build build64 build32 test demo bench storm clean
+
+all: build
+
+bootstrap:
+	@tools/bootstrap.sh
+
+$(BUILD)/%/CMakeCache.txt: | bootstrap
+	cmake -S . -B $(BUILD)/$* -G "$(GEN)" -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$*.cmake
+
+build64: bootstrap $(BUILD)/x86_64/CMakeCache.txt
+	cmake --build $(BUILD)/x86_64 -j $(JOBS)
+
+build32: bootstrap $(BUILD)/i686/CMakeCache.txt
+	cmake --build $(BUILD)/i686 -j $(JOBS)
+
+build: build64 build32
+
+test: build
+	tools/with-display ctest --test-dir $(BUILD)/x86_64 --output-on-failure
+
+demo: build64
+	tools/with-display tools/run-demo $(BUILD)
+
+bench: build64
+	WG_HEADLESS=1 tools/with-display tools/wine-run $(BUILD)/x86_64/bin/wg_bench.exe > $(BUILD)/bench.jsonl
+	cat $(BUILD)/bench.jsonl
+
+clean:
+	rm -rf $(BUILD)

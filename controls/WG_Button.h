@@ -1,0 +1,29 @@
+// CWG_Button: the skinned push button. Stretches the three-piece skin over
+// its size, highlights while the pointer is over it and reports a press
+// (code 5) at once, on mouse-button down.
+#pragma once
+#include "VRK_WG.h"
+
+class WG_API CWG_Button : public CVRK_WG
+{
+public:
+    BOOL m_bFirstDraw;
+    CDC* m_pPanelDC;          // the panel's back buffer, for the rounded corners
+    CBitmap m_bmpSkin;
+    CString m_strCaption;
+    BOOL m_bMark;             // 9 x 9 mark in the lower-left corner
+    BOOL m_bRoundCorner;      // let the panel show through the skin's corners
+    BOOL m_bHover;
+
+    CWG_Button();
+    virtual ~CWG_Button();
+
+    int Create(CVRK_WGPANEL* pParent, CString strCaption, long x, long y, long nWidth,
+               long nHeight, int bMark);
+    void SetCaption(CString strCaption);
+
+    virtual void CreateMyBGDC(CDC* pDC);
+    virtual void OnButtonDown(CPoint point, long nButton);
+    virtual void OnButtonDClick(CPoint point, long nButton);
+    virtual void OnMouseMove(CPoint point);
+};

@@ -1,0 +1,15 @@
+// Skin helpers shared by the elements and windows that draw from the
+// library's skin bitmaps.
+#pragma once
+#include "wgdef.h"
+
+// Loads skin bitmap nID from the first module of the application's resource
+// chain that has it. FALSE (and the bitmap stays empty) when none has it.
+WG_API BOOL WGLoadSkin(CBitmap& bmp, UINT nID);
+
+// Draws a horizontally stretched three-piece skin into rcDest: the left edge
+// (nLeft pixels wide), the middle column(s) (nMid wide) stretched over the
+// rest and the right edge (nRight wide), each nSrcH rows from (xSrc, ySrc)
+// of pSkinDC, stretched to the height of rcDest.
+WG_API void WGDrawThreePiece(CDC* pDC, const CRect& rcDest, CDC* pSkinDC, int xSrc, int ySrc,
+                             int nLeft, int nMid, int nRight, int nSrcH);

@@ -1,0 +1,126 @@
+#include "afxapp.h"
+
+IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
+IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
+
+CWinThread::CWinThread() : m_pMainWnd(nullptr)
+{
+    ZeroMemory(&m_msgCur, sizeof(m_msgCur));
+}
+
+int CWinThread::ExitInstance()
+{
+    return (int)m_msgCur.wParam;
+}
+
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
+{
+    CWnd* pMainWnd = GetMainWnd();
+    HWND hWndStop = CWnd::SafeHwnd(pMainWnd);
+    if (CWnd::WalkPreTranslateTree(hWndStop, pMsg))
+        return TRUE;
+    // A message for a window outside the main window's tree (a popup or a
+    // modeless dialog) still gives the main window its chance.
+    if (pMainWnd && pMsg->hwnd != hWndStop && !::IsChild(hWndStop, pMsg->hwnd))
+        return pMainWnd->PreTranslateMessage(pMsg);
+    return FALSE;
+}
+
+BOOL CWinThread::OnIdle(LONG)
+{
+    AfxDeleteTempMaps();
+    return FALSE;
+}
+
+BOOL CWinThread::PumpMessage()
+{
+    if (!::GetMessageA(&m_msgCur, nullptr, 0, 0))
+        return FALSE;
+    if (!PreTranslateMessage(&m_msgCur))
+    {
+        ::TranslateMessage(&m_msgCur);
+        ::DispatchMessageA(&m_msgCur);
+    }
+    return TRUE;
+}
+
+int CWinThread::Run()
+{
+    LONG lIdleCount = 0;
+    for (;;)
+    {
+        MSG msg;
+        while (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        {
+            if (!OnIdle(lIdleCount++))
+                break;
+        }
+        // Blocks until a message arrives, then handles it.
+        if (!PumpMessage())
+            return ExitInstance();
+        if (m_msgCur.message != WM_TIMER && m_msgCur.message != WM_MOUSEMOVE)
+            lIdleCount = 0;
+    }
+}
+
+void AfxPumpMessage(MSG* pMsg)
+{
+    CWinApp* pApp = AfxGetApp();
+    BOOL bTaken = pApp ? pApp->PreTranslateMessage(pMsg) : CWnd::WalkPreTranslateTree(nullptr, pMsg);
+    if (!bTaken)
+    {
+        ::TranslateMessage(pMsg);
+        ::DispatchMessageA(pMsg);
+    }
+}
+
+CWinApp::CWinApp(LPCSTR lpszAppName)
+    : m_pszAppName(lpszAppName), m_hInstance(nullptr), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL)
+{
+    AFX_MODULE_STATE* pState = AfxGetAppModuleState();
+    pState->m_pCurrentWinApp = this;
+    pState->m_lpszCurrentAppName = lpszAppName;
+}
+
+CWinApp::~CWinApp()
+{
+    AFX_MODULE_STATE* pState = AfxGetAppModuleState();
+    if (pState->m_pCurrentWinApp == this)
+        pState->m_pCurrentWinApp = nullptr;
+}
+
+CWinApp* AfxGetApp() { return AfxGetAppModuleState()->m_pCurrentWinApp; }
+
+CWnd* AfxGetMainWnd()
+{
+    CWinApp* pApp = AfxGetApp();
+    return pApp ? pApp->GetMainWnd() : nullptr;
+}
+
+BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
+{
+    AFX_MODULE_STATE* pState = AfxGetAppModuleState();
+    pState->m_hCurrentInstanceHandle = hInstance;
+    pState->m_hCurrentResourceHandle = hInstance;
+    if (CWinApp* pApp = AfxGetApp())
+    {
+        pApp->m_hInstance = hInstance;
+        pApp->m_lpCmdLine = lpCmdLine;
+        pApp->m_nCmdShow = nCmdShow;
+    }
+    return AfxRegisterFrameworkClasses();
+}
+
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (!AfxWinInit(hInstance, hPrevInstance, lpCmdLine, nCmdShow) || !pApp)
+        return -1;
+    int nReturn = -1;
+    if (pApp->InitApplication() && pApp->InitInstance())
+        nReturn = pApp->Run();
+    else
+        nReturn = pApp->ExitInstance();
+    AfxDeleteTempMaps();
+    return nReturn;
+}

@@ -1,0 +1,53 @@
+// CDialog: dialogs made from templates (in memory or in resources), modal
+// through the framework's own loop so that every message is offered to
+// PreTranslateMessage before the dialog manager sees it.
+#pragma once
+#include "afxwnd.h"
+
+AFX_FW_API INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+
+class AFX_FW_API CDialog : public CWnd
+{
+    DECLARE_DYNAMIC(CDialog)
+public:
+    CDialog();
+    CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    virtual ~CDialog();
+
+    // ---- data
+    LPCSTR m_lpszTemplateName;          // resource template, or null
+    LPCDLGTEMPLATE m_lpDialogTemplate;  // in-memory template, not owned
+    CWnd* m_pParentWnd;
+    int m_nModalResult;
+
+    // ---- operations
+    // Prepares a modal run from an in-memory template; FALSE for a null one.
+    BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
+    // Creates the dialog modeless from an in-memory template.
+    BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
+    // Creates the dialog modeless from the resource template.
+    BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    // Runs the dialog modally and returns the value given to EndDialog, or
+    // -1 when the dialog could not be created.
+    virtual INT_PTR DoModal();
+    // Ends a modal run with nResult (also before the window exists, so that
+    // a dialog asked to end while being set up ends at once).
+    void EndDialog(int nResult);
+    BOOL IsInModalLoop() const { return m_bModalLoop; }
+
+    // ---- overridables
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+
+protected:
+    // Pumps messages until EndDialog; returns the modal result.
+    int RunModalLoop();
+    HWND PreModal();
+
+    BOOL m_bModalLoop;      // inside RunModalLoop
+    BOOL m_bContinueModal;  // cleared by EndDialog
+    DECLARE_MESSAGE_MAP()
+};

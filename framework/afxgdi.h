@@ -1,0 +1,239 @@
+// GDI wrappers: a handle plus the calls on it. Owning objects (CPen, CBrush,
+// CFont, CBitmap, CRgn, CDC made with CreateCompatibleDC) free their handle in
+// the destructor; objects returned by FromHandle/SelectObject are temporary
+// wrappers that never free anything and live until AfxDeleteTempMaps.
+//
+// The framework counts the GDI objects and DCs it owns, because Wine's
+// GetGuiResources always answers 0: AfxGetLiveGdiObjectCount and
+// AfxGetLiveDCCount let tests see leaks.
+#pragma once
+#include "afxobj.h"
+#include "afxtypes.h"
+#include "afxstr.h"
+
+AFX_FW_API LONG AfxGetLiveGdiObjectCount();
+AFX_FW_API LONG AfxGetLiveDCCount();
+// Frees this thread's temporary wrappers (called by the message pump at idle).
+AFX_FW_API void AfxDeleteTempMaps();
+
+class AFX_FW_API CGdiObject : public CObject
+{
+    DECLARE_DYNAMIC(CGdiObject)
+public:
+    HGDIOBJ m_hObject;
+
+    CGdiObject() : m_hObject(nullptr), m_bTemp(FALSE) {}
+    virtual ~CGdiObject();
+
+    operator HGDIOBJ() const { return m_hObject; }
+    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+    // Null-tolerant handle of an optional object.
+    static HGDIOBJ SafeHandle(const CGdiObject* p) { return p ? p->m_hObject : nullptr; }
+
+    static CGdiObject* FromHandle(HGDIOBJ hObject);
+    // Takes ownership of a handle. Refused (FALSE) for a null handle or when
+    // the object already owns one, so a handle is never silently dropped.
+    BOOL Attach(HGDIOBJ hObject);
+    HGDIOBJ Detach();
+    // Deletes the owned handle; FALSE when there is none.
+    BOOL DeleteObject();
+    int GetObject(int nCount, LPVOID lpObject) const;
+    UINT GetObjectType() const;
+    BOOL CreateStockObject(int nIndex);
+
+protected:
+    friend struct AfxTempMaps;
+    BOOL m_bTemp;   // temporary wrapper: never owns its handle
+};
+
+class AFX_FW_API CPen : public CGdiObject
+{
+    DECLARE_DYNAMIC(CPen)
+public:
+    CPen() {}
+    CPen(int nPenStyle, int nWidth, COLORREF crColor) { CreatePen(nPenStyle, nWidth, crColor); }
+    static CPen* FromHandle(HPEN hPen) { return (CPen*)CGdiObject::FromHandle(hPen); }
+    operator HPEN() const { return (HPEN)GetSafeHandle(); }
+    BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor);
+};
+
+class AFX_FW_API CBrush : public CGdiObject
+{
+    DECLARE_DYNAMIC(CBrush)
+public:
+    CBrush() {}
+    explicit CBrush(COLORREF crColor) { CreateSolidBrush(crColor); }
+    static CBrush* FromHandle(HBRUSH hBrush) { return (CBrush*)CGdiObject::FromHandle(hBrush); }
+    operator HBRUSH() const { return (HBRUSH)GetSafeHandle(); }
+    BOOL CreateSolidBrush(COLORREF crColor);
+};
+
+class AFX_FW_API CFont : public CGdiObject
+{
+    DECLARE_DYNAMIC(CFont)
+public:
+    static CFont* FromHandle(HFONT hFont) { return (CFont*)CGdiObject::FromHandle(hFont); }
+    operator HFONT() const { return (HFONT)GetSafeHandle(); }
+    BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
+    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
+                    BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
+                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
+                    BYTE nPitchAndFamily, LPCSTR lpszFacename);
+    int GetLogFont(LOGFONTA* pLogFont) const { return GetObject(sizeof(LOGFONTA), pLogFont); }
+};
+
+class CDC;
+
+class AFX_FW_API CBitmap : public CGdiObject
+{
+    DECLARE_DYNAMIC(CBitmap)
+public:
+    static CBitmap* FromHandle(HBITMAP hBitmap) { return (CBitmap*)CGdiObject::FromHandle(hBitmap); }
+    operator HBITMAP() const { return (HBITMAP)GetSafeHandle(); }
+    BOOL LoadBitmap(UINT nIDResource);          // searched along the resource chain
+    BOOL LoadBitmap(LPCSTR lpszResourceName);
+    BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
+    BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits);
+    int GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
+    CSize GetSize() const;
+};
+
+class AFX_FW_API CRgn : public CGdiObject
+{
+    DECLARE_DYNAMIC(CRgn)
+public:
+    static CRgn* FromHandle(HRGN hRgn) { return (CRgn*)CGdiObject::FromHandle(hRgn); }
+    operator HRGN() const { return (HRGN)GetSafeHandle(); }
+    BOOL CreateRectRgn(int x1, int y1, int x2, int y2);
+    BOOL CreateRectRgnIndirect(LPCRECT lpRect);
+    BOOL CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3);
+    BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2);
+    int CombineRgn(CRgn* pRgn1, CRgn* pRgn2, int nCombineMode);
+    BOOL PtInRegion(int x, int y) const { return ::PtInRegion((HRGN)m_hObject, x, y); }
+};
+
+class CWnd;
+
+class AFX_FW_API CDC : public CObject
+{
+    DECLARE_DYNAMIC(CDC)
+public:
+    HDC m_hDC;
+    HDC m_hAttribDC;
+
+    CDC() : m_hDC(nullptr), m_hAttribDC(nullptr), m_bTemp(FALSE), m_bOwnsMemDC(FALSE) {}
+    virtual ~CDC();
+
+    operator HDC() const { return m_hDC; }
+    HDC GetSafeHdc() const { return m_hDC; }
+    static HDC SafeHdc(const CDC* p) { return p ? p->m_hDC : nullptr; }
+    static CDC* FromHandle(HDC hDC);
+
+    // ---- creation
+    BOOL CreateCompatibleDC(CDC* pDC);     // pDC null: compatible with the screen
+    BOOL DeleteDC();
+    BOOL Attach(HDC hDC);
+    HDC Detach();
+
+    // ---- selection (each returns the displaced object as a temporary wrapper)
+    CPen* SelectObject(CPen* pPen);
+    CBrush* SelectObject(CBrush* pBrush);
+    CFont* SelectObject(CFont* pFont);
+    CBitmap* SelectObject(CBitmap* pBitmap);
+    CGdiObject* SelectObject(CGdiObject* pObject);
+    CGdiObject* SelectStockObject(int nIndex);
+    int SelectClipRgn(CRgn* pRgn);
+    int IntersectClipRect(int x1, int y1, int x2, int y2);
+    int SaveDC() { return ::SaveDC(m_hDC); }
+    BOOL RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }
+
+    // ---- attributes
+    int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
+    int GetBkMode() const { return ::GetBkMode(m_hDC); }
+    COLORREF SetBkColor(COLORREF cr) { return ::SetBkColor(m_hDC, cr); }
+    COLORREF SetTextColor(COLORREF cr) { return ::SetTextColor(m_hDC, cr); }
+    COLORREF GetTextColor() const { return ::GetTextColor(m_hDC); }
+    int SetStretchBltMode(int nMode) { return ::SetStretchBltMode(m_hDC, nMode); }
+    int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hDC, nIndex); }
+    CPoint SetViewportOrg(int x, int y);
+    CPoint SetBrushOrg(int x, int y);
+
+    // ---- drawing
+    void FillSolidRect(LPCRECT lpRect, COLORREF clr);
+    void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
+    void FillRect(LPCRECT lpRect, CBrush* pBrush) { ::FillRect(m_hDC, lpRect, (HBRUSH)CGdiObject::SafeHandle(pBrush)); }
+    void FrameRect(LPCRECT lpRect, CBrush* pBrush) { ::FrameRect(m_hDC, lpRect, (HBRUSH)CGdiObject::SafeHandle(pBrush)); }
+    void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
+    CPoint MoveTo(int x, int y);
+    CPoint MoveTo(POINT pt) { return MoveTo(pt.x, pt.y); }
+    BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
+    BOOL LineTo(POINT pt) { return LineTo(pt.x, pt.y); }
+    BOOL Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
+    BOOL Rectangle(LPCRECT r) { return Rectangle(r->left, r->top, r->right, r->bottom); }
+    BOOL Ellipse(int x1, int y1, int x2, int y2) { return ::Ellipse(m_hDC, x1, y1, x2, y2); }
+    BOOL Ellipse(LPCRECT r) { return Ellipse(r->left, r->top, r->right, r->bottom); }
+    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) { return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3); }
+    BOOL Polygon(const POINT* lpPoints, int nCount) { return ::Polygon(m_hDC, lpPoints, nCount); }
+    BOOL Polyline(const POINT* lpPoints, int nCount) { return ::Polyline(m_hDC, lpPoints, nCount); }
+    COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
+    COLORREF GetPixel(POINT pt) const { return ::GetPixel(m_hDC, pt.x, pt.y); }
+    COLORREF SetPixel(int x, int y, COLORREF cr) { return ::SetPixel(m_hDC, x, y, cr); }
+
+    // ---- text (byte strings in the system code page)
+    BOOL TextOut(int x, int y, LPCSTR lpszString, int nCount);
+    BOOL TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
+    int DrawText(LPCSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
+    int DrawText(const CString& str, LPRECT lpRect, UINT nFormat) { return DrawText(str, str.GetLength(), lpRect, nFormat); }
+    CSize GetTextExtent(LPCSTR lpszString, int nCount) const;
+    CSize GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
+    BOOL GetTextMetrics(LPTEXTMETRICA lpMetrics) const { return ::GetTextMetricsA(m_hDC, lpMetrics); }
+
+    // ---- block transfers
+    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                    int nSrcWidth, int nSrcHeight, DWORD dwRop);
+    BOOL TransparentBlt(int xDest, int yDest, int nDestWidth, int nDestHeight, CDC* pSrcDC,
+                        int xSrc, int ySrc, int nSrcWidth, int nSrcHeight, UINT clrTransparent);
+    BOOL AlphaBlend(int xDest, int yDest, int nDestWidth, int nDestHeight, CDC* pSrcDC,
+                    int xSrc, int ySrc, int nSrcWidth, int nSrcHeight, BLENDFUNCTION blend);
+
+    CGdiObject* GetCurrentObject(UINT uObjectType) const;
+
+protected:
+    friend struct AfxTempMaps;
+    BOOL m_bTemp;        // temporary wrapper from FromHandle
+    BOOL m_bOwnsMemDC;   // made by CreateCompatibleDC: DeleteDC frees it
+    void NoteAcquired(HDC hDC);   // counting for window DCs of derived classes
+    void NoteReleased();
+};
+
+// DC of a window's client area (GetDC/ReleaseDC).
+class AFX_FW_API CClientDC : public CDC
+{
+public:
+    explicit CClientDC(CWnd* pWnd);
+    virtual ~CClientDC();
+protected:
+    HWND m_hWnd;
+};
+
+// DC of a whole window, frame included (GetWindowDC/ReleaseDC).
+class AFX_FW_API CWindowDC : public CDC
+{
+public:
+    explicit CWindowDC(CWnd* pWnd);
+    virtual ~CWindowDC();
+protected:
+    HWND m_hWnd;
+};
+
+// BeginPaint/EndPaint around a WM_PAINT handler.
+class AFX_FW_API CPaintDC : public CDC
+{
+public:
+    explicit CPaintDC(CWnd* pWnd);
+    virtual ~CPaintDC();
+    PAINTSTRUCT m_ps;
+protected:
+    HWND m_hWnd;
+};

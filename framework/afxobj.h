@@ -1,0 +1,121 @@
+// CObject, run-time class records and CCmdTarget: the roots of the framework's
+// class tree and of its message maps.
+#pragma once
+#include "afxdef.h"
+
+class CObject;
+class CWnd;
+
+// Run-time class record: name, size and (for dynamic creation) a factory.
+struct AFX_FW_API CRuntimeClass
+{
+    LPCSTR m_lpszClassName;
+    int m_nObjectSize;
+    UINT m_wSchema;
+    CObject* (*m_pfnCreateObject)();
+    CRuntimeClass* (*m_pfnGetBaseClass)();
+
+    CObject* CreateObject();
+    BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
+};
+
+class AFX_FW_API CObject
+{
+public:
+    virtual ~CObject() {}
+    virtual CRuntimeClass* GetRuntimeClass() const;
+    BOOL IsKindOf(const CRuntimeClass* pClass) const;
+
+    static CRuntimeClass classCObject;
+    static CRuntimeClass* _GetBaseClass() { return nullptr; }
+
+protected:
+    CObject() {}
+
+private:
+    CObject(const CObject&) = delete;
+    CObject& operator=(const CObject&) = delete;
+};
+
+#define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
+
+#define DECLARE_DYNAMIC(class_name) \
+public: \
+    static CRuntimeClass class##class_name; \
+    static CRuntimeClass* _GetBaseClass(); \
+    virtual CRuntimeClass* GetRuntimeClass() const;
+
+#define DECLARE_DYNCREATE(class_name) \
+    DECLARE_DYNAMIC(class_name) \
+    static CObject* CreateObject();
+
+#define _IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew) \
+    CRuntimeClass* class_name::_GetBaseClass() { return RUNTIME_CLASS(base_class_name); } \
+    CRuntimeClass class_name::class##class_name = { \
+        #class_name, (int)sizeof(class_name), wSchema, pfnNew, &class_name::_GetBaseClass }; \
+    CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
+    _IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
+
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
+    CObject* class_name::CreateObject() { return new class_name; } \
+    _IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
+
+// ---- message maps -------------------------------------------------------
+
+class CCmdTarget;
+typedef void (CCmdTarget::*AFX_PMSG)(void);
+
+struct AFX_MSGMAP_ENTRY
+{
+    UINT nMessage;   // window message
+    UINT nCode;      // notification code (WM_COMMAND) or 0
+    UINT nID;        // first control id (WM_COMMAND) or 0
+    UINT nLastID;    // last control id of a range
+    UINT_PTR nSig;   // handler signature, one of AfxSig
+    AFX_PMSG pfn;    // handler
+};
+
+struct AFX_MSGMAP
+{
+    const AFX_MSGMAP* (*pfnGetBaseMap)();
+    const AFX_MSGMAP_ENTRY* lpEntries;
+};
+
+#define DECLARE_MESSAGE_MAP() \
+protected: \
+    static const AFX_MSGMAP* GetThisMessageMap(); \
+    virtual const AFX_MSGMAP* GetMessageMap() const; \
+    friend struct AfxMessageMapAccess;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass) \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
+    const AFX_MSGMAP* theClass::GetThisMessageMap() \
+    { \
+        typedef theClass ThisClass; \
+        typedef baseClass TheBaseClass; \
+        (void)sizeof(ThisClass); \
+        static const AFX_MSGMAP_ENTRY _messageEntries[] = {
+
+#define END_MESSAGE_MAP() \
+            { 0, 0, 0, 0, 0, (AFX_PMSG)0 } }; \
+        static const AFX_MSGMAP messageMap = { &TheBaseClass::GetThisMessageMap, &_messageEntries[0] }; \
+        return &messageMap; \
+    }
+
+// Base of every class that receives messages through a map.
+class AFX_FW_API CCmdTarget : public CObject
+{
+    DECLARE_DYNAMIC(CCmdTarget)
+public:
+    CCmdTarget() {}
+    const AFX_MSGMAP* GetMessageMapPublic() const { return GetMessageMap(); }
+    // Finds the first entry for a message (and command code/id) along the
+    // class chain, most derived class first.
+    static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMsg,
+                                                    UINT nCode, UINT nID);
+protected:
+    static const AFX_MSGMAP* GetThisMessageMap();
+    virtual const AFX_MSGMAP* GetMessageMap() const;
+};

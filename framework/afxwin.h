@@ -1,0 +1,13 @@
+// The framework layer in one include: strings, geometry, GDI wrappers,
+// windows, message maps, modules and the application object.
+#pragma once
+#include "afxdef.h"
+#include "afxstr.h"
+#include "afxtypes.h"
+#include "afxobj.h"
+#include "afxgdi.h"
+#include "afxmsg.h"
+#include "afxwnd.h"
+#include "afxmodule.h"
+#include "afxapp.h"
+#include "afxdlg.h"
