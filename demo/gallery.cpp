@@ -24,6 +24,7 @@ public:
         m_btnWide.Create(this, "A caption far wider than its button", 20, 90, 90, 19, FALSE);
         m_btnRound.Create(this, "Round corners", 120, 90, 110, 19, FALSE);
         m_btnRound.m_bRoundCorner = TRUE;
+        DrawMe();   // the panel painted its empty self when it was created
         return TRUE;
     }
 
