@@ -1,0 +1,142 @@
+// The element kinds and host windows that the event storm, the leak check
+// and the benchmarks iterate over. Adding a kind is one entry in
+// ElementKinds() (or HostKinds() for a window that hosts a panel); every
+// harness then covers it.
+//
+// Needs only wg.h (no GoogleTest), so the benchmarks can use it too.
+#pragma once
+#include "wg.h"
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace wgkinds {
+
+struct ElementKind
+{
+    const char* name;
+    long w, h;   // a sensible size for it; harnesses may pass another
+    // Creates the element on pPanel at (x, y) with size w x h. The caller
+    // owns it (delete through CVRK_WG*) and keeps it alive while the panel
+    // can still route events to it or paint it.
+    CVRK_WG* (*create)(CVRK_WGPANEL* pPanel, long x, long y, long w, long h);
+    // The native Win32 control a user would pick instead (benchmarks), or
+    // null when there is none: window class, BS_/SS_ style bits, text.
+    const char* nativeClass;
+    DWORD nativeStyle;
+    const char* nativeText;
+    // Optional state rule of this kind, checked by the storm after every
+    // event: returns an empty string when it holds, else what is wrong.
+    std::string (*check)(const CVRK_WG* pWG);
+};
+
+inline const std::vector<ElementKind>& ElementKinds()
+{
+    static const std::vector<ElementKind> s_kinds = {
+        { "element", 80, 19,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CVRK_WG* e = new CVRK_WG;
+              e->Create(p, x, y, w, h);
+              return e;
+          },
+          "STATIC", SS_LEFT | WS_BORDER, "", nullptr },
+        { "button", 80, 19,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_Button* b = new CWG_Button;
+              b->Create(p, "Button", x, y, w, h, FALSE);
+              return b;
+          },
+          "BUTTON", BS_PUSHBUTTON, "Button",
+          [](const CVRK_WG* pWG) -> std::string {
+              // The skin covers the whole surface: the base never fills or
+              // borders a push button.
+              const CWG_Button* b = static_cast<const CWG_Button*>(pWG);
+              if (b->m_bBorder || b->m_bFillBG)
+                  return "button lost its no-border/no-fill setting";
+              return "";
+          } },
+    };
+    return s_kinds;
+}
+
+// A window that hosts one panel. The harness creates the panel object (so
+// it can use a derived, recording panel) and its elements; the host makes
+// the panel's window. Destroying the host destroys the panel's window, so
+// delete the host before the elements.
+class Host
+{
+public:
+    CVRK_WGPANEL* m_pPanel = nullptr;
+    virtual ~Host() {}
+    // The top-level window the panel lives in.
+    virtual CWnd* TopWindow() = 0;
+    // Gives the panel a client area of cx x cy (through its window, as a
+    // user's resize would).
+    virtual void Resize(int cx, int cy) = 0;
+};
+
+struct HostKind
+{
+    const char* name;
+    // Creates the panel's window inside a host of client size cx x cy.
+    // pTop is a top-level window the harness keeps for the whole program;
+    // hosts that make their own top-level window may ignore it. Null on
+    // failure.
+    std::unique_ptr<Host> (*open)(CWnd* pTop, CVRK_WGPANEL* pPanel, int cx, int cy);
+};
+
+// The panel straight on a plain top-level window, as a hand-made host does.
+class PlainHost : public Host
+{
+public:
+    CWnd* m_pTop = nullptr;
+    ~PlainHost() override
+    {
+        if (m_pPanel && m_pPanel->m_hWnd)
+            m_pPanel->DestroyWindow();
+    }
+    CWnd* TopWindow() override { return m_pTop; }
+    void Resize(int cx, int cy) override { m_pPanel->MoveWindow(0, 0, cx, cy); }
+};
+
+inline const std::vector<HostKind>& HostKinds()
+{
+    static const std::vector<HostKind> s_kinds = {
+        { "plain window",
+          [](CWnd* pTop, CVRK_WGPANEL* pPanel, int cx, int cy) -> std::unique_ptr<Host> {
+              std::unique_ptr<PlainHost> h(new PlainHost);
+              h->m_pTop = pTop;
+              h->m_pPanel = pPanel;
+              if (!pTop || !pPanel->Create(pTop))
+                  return nullptr;
+              pPanel->MoveWindow(0, 0, cx, cy);
+              return std::unique_ptr<Host>(h.release());
+          } },
+    };
+    return s_kinds;
+}
+
+// Owns the elements a harness made from the table, in creation order.
+struct ElementSet
+{
+    std::vector<std::unique_ptr<CVRK_WG>> items;
+    std::vector<const ElementKind*> kinds;   // kind of each item
+
+    CVRK_WG* Add(const ElementKind& k, CVRK_WGPANEL* pPanel, long x, long y, long w, long h)
+    {
+        items.emplace_back(k.create(pPanel, x, y, w, h));
+        kinds.push_back(&k);
+        return items.back().get();
+    }
+    CVRK_WG* Add(const ElementKind& k, CVRK_WGPANEL* pPanel, long x, long y)
+    {
+        return Add(k, pPanel, x, y, k.w, k.h);
+    }
+    void Clear()
+    {
+        items.clear();
+        kinds.clear();
+    }
+};
+
+} // namespace wgkinds
