@@ -34,7 +34,14 @@ void CVRK_WG::CreateMyBGDC(CDC*)
         m_pBGDC->SetBkMode(TRANSPARENT);
         m_bDCCreated = TRUE;
     }
-    if (m_bRecreateBitmap)
+    // An element without area gets no bitmaps (GDI would make 1x1
+    // placeholders); it may still size itself in a derived CreateMyBGDC.
+    if (m_bRecreateBitmap && (m_nWidth <= 0 || m_nHeight <= 0))
+    {
+        m_bmpBG.DeleteObject();
+        m_bmpParentBG.DeleteObject();
+    }
+    else if (m_bRecreateBitmap)
     {
         m_bmpBG.DeleteObject();
         m_bmpBG.CreateCompatibleBitmap(&dcScreen, m_nWidth, m_nHeight);
@@ -118,11 +125,13 @@ int CVRK_WG::Create(CVRK_WGPANEL* pParent, long x, long y, long nWidth, long nHe
 
 void CVRK_WG::Paint(CDC* pDC)
 {
-    // An element without area has nothing to show; skipping it also keeps
-    // GDI from making 1x1 placeholder bitmaps for it.
-    if (!m_bVisible || m_nWidth <= 0 || m_nHeight <= 0 || !pDC)
+    if (!m_bVisible || !pDC)
         return;
     CreateMyBGDC(pDC);
+    // Nothing to show for an element without area (a control may have given
+    // itself a size just now, in its CreateMyBGDC).
+    if (m_nWidth <= 0 || m_nHeight <= 0 || !m_bmpBG.m_hObject)
+        return;
     CBitmap* pOldBitmap = m_pBGDC->SelectObject(&m_bmpBG);
     if (m_bBorder)
     {

@@ -166,8 +166,15 @@ TEST_F(Painting, BadIndicesAndEmptyElementsPaintNothingAndBreakNothing)
     m_panel.RefreshWG(3);
     m_panel.RefreshWG(1000);
     EXPECT_EQ(nPaints, p.m_nPaints);
-    EXPECT_EQ(0, zero.m_nPaints);
-    EXPECT_EQ(0, negative.m_nPaints);
+    EXPECT_EQ(nullptr, zero.m_bmpBG.m_hObject);
+    EXPECT_EQ(nullptr, negative.m_bmpBG.m_hObject);
+    // Given a size later, the element gets its bitmap and shows.
+    zero.NewWH(4, 4);
+    m_panel.RefreshWG(1);
+    EXPECT_NE(nullptr, zero.m_bmpBG.m_hObject);
+    EXPECT_EQ(0xBEBEBEu, PanelPixel(m_panel, 50, 50));
+    zero.NewWH(0, 4);
+    m_panel.DrawMe();
     EXPECT_EQ(nullptr, zero.m_bmpBG.m_hObject);
     EXPECT_EQ(PANEL, PanelPixel(m_panel, 50, 50));
     Send(WM_LBUTTONDOWN, 0, XY(58, 58));   // inside neither
