@@ -53,7 +53,13 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd)
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
 {
-    LPCSTR lpszName = MAKEINTRESOURCEA(nIDTemplate);
+    return Create(MAKEINTRESOURCEA(nIDTemplate), pParentWnd);
+}
+
+BOOL CDialog::Create(LPCSTR lpszName, CWnd* pParentWnd)
+{
+    if (!lpszName)
+        return FALSE;
     HINSTANCE hInst = AfxFindResourceHandle(lpszName, RT_DIALOG);
     HRSRC hRes = ::FindResourceA(hInst, lpszName, RT_DIALOG);
     HGLOBAL hTemplate = hRes ? ::LoadResource(hInst, hRes) : nullptr;

@@ -27,6 +27,7 @@ public:
     BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
     // Creates the dialog modeless from the resource template.
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    BOOL Create(LPCSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
     // Runs the dialog modally and returns the value given to EndDialog, or
     // -1 when the dialog could not be created.
     virtual INT_PTR DoModal();

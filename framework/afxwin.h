@@ -11,3 +11,4 @@
 #include "afxmodule.h"
 #include "afxapp.h"
 #include "afxdlg.h"
+#include "afxdlgtmpl.h"

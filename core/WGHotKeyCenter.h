@@ -1,0 +1,43 @@
+// CWGHotKeyCenter: lets the application watch the keyboard through two
+// Windows hooks, an application hook on one thread (WH_KEYBOARD) and a
+// low-level hook for the whole desktop (WH_KEYBOARD_LL). Each reports key
+// transitions to an application callback as (0x100 WM_KEYDOWN or 0x101
+// WM_KEYUP, virtual-key code, key data); a nonzero result swallows the key.
+#pragma once
+#include "wgdef.h"
+
+typedef int (CALLBACK* WGHOTKEYPROC)(UINT nMsg, UINT nKey, LPARAM nData);
+
+class WG_API CWGHotKeyCenter
+{
+public:
+    // Both callbacks null; this object becomes the one the hooks report to.
+    CWGHotKeyCenter();
+    // Copies both callbacks (the hooks stay as they are).
+    CWGHotKeyCenter(const CWGHotKeyCenter& other);
+    CWGHotKeyCenter& operator=(const CWGHotKeyCenter& other);
+    // Clears both callbacks, which removes both hooks.
+    virtual ~CWGHotKeyCenter();
+
+    // With a callback and none set yet: stores it and hooks thread
+    // dwThreadId. With a callback while one is set: nothing changes (set
+    // null first to replace it). Null: unhooks and clears. The hooks are
+    // library-wide, so whichever center clears removes the hook.
+    void SetAppHotKeyProc(WGHOTKEYPROC pfn, DWORD dwThreadId);
+    WGHOTKEYPROC GetAppHotKeyProc() const { return m_pfnAppHotKey; }
+    // The same for the low-level hook of the whole desktop. That hook runs
+    // on the installing thread, which must keep pumping messages.
+    void SetGlobalHotKeyProc(WGHOTKEYPROC pfn);
+    WGHOTKEYPROC GetGlobalHotKeyProc() const { return m_pfnGlobalHotKey; }
+
+    // The center the hooks report to (the most recently constructed one
+    // still alive), or null.
+    static CWGHotKeyCenter* GetCurrent();
+
+private:
+    WGHOTKEYPROC m_pfnAppHotKey;
+    WGHOTKEYPROC m_pfnGlobalHotKey;
+
+    static LRESULT CALLBACK AppHookProc(int nCode, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK LowLevelHookProc(int nCode, WPARAM wParam, LPARAM lParam);
+};

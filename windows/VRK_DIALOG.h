@@ -1,0 +1,109 @@
+// CVRK_DIALOG: the library's dialog window. A framework dialog built from an
+// in-memory template (no dialog resource), hosting one element panel over
+// its client area and drawing its own frame from skin 3002: a 29-pixel title
+// bar with logo, shadowed title and title buttons, 4-pixel borders and
+// rounded top corners. On Vista and Windows 7 the system frame is used with
+// the same client size.
+#pragma once
+#include "wgdef.h"
+
+typedef void (CALLBACK* WGDESTROYPROC)(LPARAM nParam);
+
+class WG_API CVRK_DIALOG : public CDialog
+{
+public:
+    enum
+    {
+        TITLE_HEIGHT = 29,   // custom title bar
+        BORDER = 4,          // left, right and bottom borders
+        SKIN_ROW_ACTIVE = 0,
+        SKIN_ROW_INACTIVE = 29,
+    };
+
+    // ---- data, in declared order
+    // In-memory template (WS_POPUP | WS_VISIBLE, class "Vantrel WG Dialog
+    // 1.0"); its style may be changed before the window is created, e.g. to
+    // add WS_SYSMENU, WS_MINIMIZEBOX, WS_MAXIMIZEBOX or WS_THICKFRAME.
+    DLGTEMPLATE* m_pTemplate;
+    CVRK_WGPANEL* m_pPanel;      // not owned; set before the window is created
+    CDC* m_pSkinDC;              // memory DC holding the skin
+    CBitmap m_bmpSkin;           // skin bitmap 3002
+    BOOL m_bSkinLoaded;
+    BOOL m_bSystemFrame;         // Vista and 7: the system draws the frame
+    // Screen coordinates. Before creation: the requested position and size
+    // (left or top 0 centres; right and bottom both -1 take the work area).
+    CRect m_rcWindow;
+    CRect m_rcClientArea;
+    CRect m_rcIcon;
+    CRect m_rcMinButton;
+    CRect m_rcMaxButton;
+    CRect m_rcCloseButton;
+    long m_nSkinRow;             // 0 active look, 29 inactive look
+    BOOL m_bNcPaintAllowed;      // the panel has painted once
+    BOOL m_bKeepActive;          // keep the active look when deactivated
+    LPARAM m_nDestroyParam;
+    WGDESTROYPROC m_pfnDestroyProc;   // called from the destructor
+
+    // pParent null: the application's main window.
+    explicit CVRK_DIALOG(CWnd* pParent = nullptr);
+    virtual ~CVRK_DIALOG();
+
+    // Runs modally: on the style center's modal stack and as the
+    // application's main window while it runs; raises event 1002 (wParam 0,
+    // lParam this dialog) when it returns. -1 if it could not be created.
+    virtual INT_PTR DoModal();
+    // Modeless from the in-memory template; nonzero on success.
+    int Create(CWnd* pParent);
+    // Modeless from a dialog resource.
+    int Create(UINT nIDTemplate, CWnd* pParent);
+    int Create(const char* lpszTemplateName, CWnd* pParent);
+
+    // Sets the window text; the custom frame redraws its title at once.
+    void SetWindowTitle(CString strTitle);
+
+    // Enter and Escape of the panel arrive here.
+    virtual void OnOK();
+    virtual void OnCancel();
+    virtual BOOL OnInitDialog();
+
+protected:
+    // Recomputes m_rcWindow and the title-button and logo rectangles from
+    // the window rectangle and style.
+    void RecalcTitleButtonPos();
+    // Custom frame: draws the three title buttons in their normal look and
+    // the hovered one (HTMINBUTTON, HTMAXBUTTON, HTCLOSE or 0) in its hover look.
+    void DrawTitleButtons(UINT nHover);
+    void DrawFrame();
+    BOOL LoadSkin();
+    void ApplyShowCommand(UINT nShowCmd);
+    void UpdateRegion();
+
+    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    void OnNcPaint();
+    void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    BOOL OnNcActivate(BOOL bActive);
+    void OnSize(UINT nType, int cx, int cy);
+    void OnMove(int x, int y);
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    void OnNcLButtonUp(UINT nHitTest, CPoint point);
+    void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    void OnNcMouseMove(UINT nHitTest, CPoint point);
+    UINT OnNcHitTest(CPoint point);
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    void OnPaint();
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CDlgTemplateBuffer m_bufTemplate;   // owns m_pTemplate
+    // Until WM_CREATE has placed the window, m_rcWindow is the request and
+    // the early size and move messages of a sizable window must not touch it.
+    BOOL m_bPlaced;
+
+    friend struct CVRK_DIALOGPeers;
+    CVRK_DIALOG(const CVRK_DIALOG&) = delete;
+    CVRK_DIALOG& operator=(const CVRK_DIALOG&) = delete;
+};
