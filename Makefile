@@ -33,5 +33,12 @@ bench: build64
 	WG_HEADLESS=1 tools/with-display tools/wine-run $(BUILD)/x86_64/bin/wg_bench.exe > $(BUILD)/bench.jsonl
 	cat $(BUILD)/bench.jsonl
 
+# The long event storm (make test runs 20,000 events); WG_STORM_SEED=<seed>
+# replays a run, WG_STORM_EVENTS overrides the count.
+STORM_EVENTS ?= 1000000
+storm: build64
+	WG_STORM_EVENTS=$${WG_STORM_EVENTS:-$(STORM_EVENTS)} tools/with-display \
+	  tools/wine-run $(BUILD)/x86_64/bin/storm_tests.exe
+
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,378 @@
+// wg_bench: the library against the native Win32 controls a user would pick
+// instead, in the same process and the same run (ratios, not absolute
+// times, are what compare between runs on a noisy machine). Prints one JSON
+// line per figure on stdout; progress goes to stderr.
+//
+// Figures 1-3 run here. Figures 4 and 5 run in fresh child processes
+// (wg_bench_child.exe), because start-up must include loading wg.dll and
+// memory is only comparable in processes that did nothing else before.
+#include "wg.h"
+#include "wgkinds.h"
+#include "common.h"
+#include <algorithm>
+#include <stdio.h>
+#include <string>
+#include <vector>
+
+using namespace wgkinds;
+using namespace wgbench;
+
+namespace {
+
+const double kNoGoal = -1;
+
+double Median(std::vector<double> v)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// Times a and b in alternation (their order swapped every repetition, so
+// neither always runs in the other's wake): per-call microseconds of each
+// repetition of `batch` calls.
+template <class A, class B>
+void Interleave(int warm, int reps, int batch, A a, B b, std::vector<double>& va, std::vector<double>& vb)
+{
+    for (int i = 0; i < warm; ++i)
+    {
+        a();
+        b();
+    }
+    for (int r = 0; r < reps; ++r)
+    {
+        for (int side = 0; side < 2; ++side)
+        {
+            bool bLib = (side == 0) == (r % 2 == 0);
+            double t0 = NowUs();
+            for (int i = 0; i < batch; ++i)
+                bLib ? a() : b();
+            ::GdiFlush();
+            double t = (NowUs() - t0) / batch;
+            (bLib ? va : vb).push_back(t);
+        }
+    }
+}
+
+std::string Num(double v)
+{
+    char buf[64];
+    snprintf(buf, sizeof(buf), "%.3f", v);
+    return buf;
+}
+
+void TimedFigure(int nFigure, const char* name, const char* what, const std::string& extra,
+                 const std::vector<double>& lib, const std::vector<double>& native, double goal)
+{
+    double ml = Median(lib), mn = Median(native);
+    double ratio = mn > 0 ? ml / mn : 0;
+    printf("{\"figure\":%d,\"name\":\"%s\",\"what\":\"%s\",\"unit\":\"us\",\"lib_median\":%s,"
+           "\"native_median\":%s,\"ratio\":%s,\"goal\":%s,\"goal_met\":%s,\"reps\":%d%s}\n",
+           nFigure, name, what, Num(ml).c_str(), Num(mn).c_str(), Num(ratio).c_str(),
+           goal > 0 ? Num(goal).c_str() : "null",
+           goal > 0 ? (ratio <= goal ? "true" : "false") : "null", (int)lib.size(), extra.c_str());
+    fflush(stdout);
+}
+
+LPARAM XY(long x, long y) { return MAKELPARAM((WORD)(short)x, (WORD)(short)y); }
+
+// A bare top-level window for the native controls, the way a plain Win32
+// program would host them.
+HWND MakeNativeHost(int x, int y)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
+    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = "WG bench native host";
+    ::RegisterClassA(&wc);
+    return ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, x, y, HOST_W,
+                             HOST_H, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+class LibTop : public CWnd
+{
+public:
+    BOOL Open(int x, int y)
+    {
+        return CreateEx(0, AFX_WNDFRAMEORVIEW_CLASS, "wg bench", WS_POPUP | WS_VISIBLE, x, y, HOST_W, HOST_H,
+                        nullptr, nullptr);
+    }
+};
+
+std::string ChildDir()
+{
+    char path[MAX_PATH];
+    DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s(path, n);
+    size_t slash = s.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : s.substr(0, slash + 1);
+}
+
+// Runs wg_bench_child.exe with args and returns its one output line.
+bool RunChild(const std::string& args, std::string& out)
+{
+    std::string cmd = "\"" + ChildDir() + "wg_bench_child.exe\" " + args;
+    SECURITY_ATTRIBUTES sa = { sizeof(sa), nullptr, TRUE };
+    HANDLE hRead = nullptr, hWrite = nullptr;
+    if (!::CreatePipe(&hRead, &hWrite, &sa, 0))
+        return false;
+    ::SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = hWrite;
+    si.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+    si.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION pi = {};
+    std::vector<char> line(cmd.begin(), cmd.end());
+    line.push_back(0);
+    BOOL ok = ::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
+    ::CloseHandle(hWrite);
+    if (!ok)
+    {
+        ::CloseHandle(hRead);
+        return false;
+    }
+    out.clear();
+    char buf[512];
+    DWORD got = 0;
+    while (::ReadFile(hRead, buf, sizeof(buf), &got, nullptr) && got)
+        out.append(buf, got);
+    ::CloseHandle(hRead);
+    ::WaitForSingleObject(pi.hProcess, INFINITE);
+    DWORD code = 1;
+    ::GetExitCodeProcess(pi.hProcess, &code);
+    ::CloseHandle(pi.hProcess);
+    ::CloseHandle(pi.hThread);
+    if (code != 0)
+        fprintf(stderr, "wg_bench: child %s exited with %lu\n", args.substr(0, 20).c_str(), code);
+    return code == 0;
+}
+
+struct ChildResult
+{
+    double load = 0, paint = 0, total = 0;
+    long long gdi = 0, dcs = 0, bytes = 0;
+};
+
+bool Child(const std::string& mode, const std::string& tail, ChildResult& r)
+{
+    std::string out;
+    if (!RunChild(mode + " " + tail, out))
+        return false;
+    return sscanf(out.c_str(), "%lf %lf %lf %lld %lld %lld", &r.load, &r.paint, &r.total, &r.gdi, &r.dcs,
+                  &r.bytes) == 6;
+}
+
+} // namespace
+
+int main()
+{
+    // The kinds that have a native peer make the mix, in turn.
+    std::vector<const ElementKind*> kinds;
+    std::string mix;
+    for (const ElementKind& k : ElementKinds())
+        if (k.nativeClass)
+        {
+            kinds.push_back(&k);
+            mix += (mix.empty() ? "" : ",") + std::string(k.name);
+        }
+    if (kinds.empty())
+        return 1;
+    const std::string mixField = ",\"elements\":200,\"mix\":\"" + mix + "\"";
+
+    // Library side: a top-level window with the panel of 200 elements.
+    LibTop top;
+    if (!top.Open(0, 0))
+        return 1;
+    CVRK_WGPANEL panel;
+    ElementSet set;
+    std::unique_ptr<Host> host = HostKinds()[0].open(&top, &panel, HOST_W, HOST_H);
+    if (!host)
+        return 1;
+    for (int i = 0; i < ELEMENTS; ++i)
+    {
+        const ElementKind& k = *kinds[i % kinds.size()];
+        long x, y;
+        Cell(i, x, y);
+        set.Add(k, &panel, x, y, std::min(k.w, (long)MAX_W), std::min(k.h, (long)MAX_H));
+    }
+    // Native side: the matching controls below it (no overlap, so neither
+    // side is clipped by the other), with the library's font.
+    HWND hNative = MakeNativeHost(0, HOST_H + 8);
+    HFONT hFont = (HFONT)CVRK_WG::GetStyleCenter().GetDefaultFont()->m_hObject;
+    std::vector<HWND> natives;
+    for (int i = 0; i < ELEMENTS; ++i)
+    {
+        const ElementKind& k = *kinds[i % kinds.size()];
+        long x, y;
+        Cell(i, x, y);
+        HWND h = ::CreateWindowExA(0, k.nativeClass, k.nativeText, WS_CHILD | WS_VISIBLE | k.nativeStyle, x, y,
+                                   std::min(k.w, (long)MAX_W), std::min(k.h, (long)MAX_H), hNative,
+                                   (HMENU)(INT_PTR)(100 + i), ::GetModuleHandleA(nullptr), nullptr);
+        ::SendMessageA(h, WM_SETFONT, (WPARAM)hFont, FALSE);
+        natives.push_back(h);
+    }
+    panel.DrawMe();
+    PumpAll();
+
+    // 1. Full repaint.
+    fprintf(stderr, "wg_bench: full repaint\n");
+    {
+        std::vector<double> lib, nat;
+        Interleave(5, 41, 1, [&] { panel.DrawMe(); },
+                   [&] { ::RedrawWindow(hNative, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); },
+                   lib, nat);
+        TimedFigure(1, "full_repaint",
+                    "DrawMe of a 200-element panel vs RedrawWindow(RDW_INVALIDATE|RDW_UPDATENOW|RDW_ALLCHILDREN) "
+                    "of 200 native child controls",
+                    mixField, lib, nat, 0.5);
+    }
+    PumpAll();
+
+    // The button the next two figures use, and its native twin.
+    int iBtn = -1;
+    for (int i = 0; i < ELEMENTS && iBtn < 0; ++i)
+        if (std::string(kinds[i % kinds.size()]->name) == "button")
+            iBtn = i;
+    if (iBtn < 0)
+        return 1;
+    CVRK_WG* pBtn = set.items[iBtn].get();
+    HWND hBtn = natives[iBtn];
+
+    // 2. One element changed.
+    fprintf(stderr, "wg_bench: one element\n");
+    {
+        std::vector<double> lib, nat;
+        Interleave(20, 41, 20, [&] { panel.RefreshWG(pBtn->m_nIndex); },
+                   [&] {
+                       ::InvalidateRect(hBtn, nullptr, TRUE);
+                       ::UpdateWindow(hBtn);
+                   },
+                   lib, nat);
+        TimedFigure(2, "one_element",
+                    "RefreshWG of one button vs InvalidateRect+UpdateWindow of one native BUTTON", "", lib, nat, 1.0);
+    }
+
+    // 3. Hover: onto the button and off it again.
+    fprintf(stderr, "wg_bench: hover\n");
+    {
+        CPoint in(pBtn->m_rect.left + pBtn->m_nWidth / 2, pBtn->m_rect.top + pBtn->m_nHeight / 2);
+        CPoint out(pBtn->m_rect.right + 2, pBtn->m_rect.top + pBtn->m_nHeight / 2);   // the gap between cells
+        RECT rcNat;
+        ::GetClientRect(hBtn, &rcNat);
+        long nTaken = 0, nMoves = 0;
+        std::vector<double> lib, nat;
+        Interleave(20, 41, 10,
+                   [&] {
+                       ::SendMessageA(panel.m_hWnd, WM_MOUSEMOVE, 0, XY(in.x, in.y));
+                       nTaken += panel.m_nMouseWG == pBtn->m_nIndex;
+                       ::SendMessageA(panel.m_hWnd, WM_MOUSEMOVE, 0, XY(out.x, out.y));
+                       ++nMoves;
+                   },
+                   [&] {
+                       ::SendMessageA(hBtn, WM_MOUSEMOVE, 0, XY(rcNat.right / 2, rcNat.bottom / 2));
+                       ::UpdateWindow(hBtn);
+                       ::SendMessageA(hBtn, WM_MOUSEMOVE, 0, XY(rcNat.right + 2, rcNat.bottom / 2));
+                       ::UpdateWindow(hBtn);
+                   },
+                   lib, nat);
+        // Every move onto the button must have hovered it (two repaints and
+        // the capture), else the figure measures nothing.
+        std::string extra = ",\"hover_taken\":" + std::string(nTaken == nMoves ? "true" : "false");
+        TimedFigure(3, "hover",
+                    "mouse move onto a button and off it (two repaints, capture taken and released) vs the same "
+                    "two moves over a native BUTTON",
+                    extra, lib, nat, kNoGoal);
+    }
+
+    host.reset();
+    set.Clear();
+    for (HWND h : natives)
+        ::DestroyWindow(h);
+    ::DestroyWindow(hNative);
+    top.DestroyWindow();
+    PumpAll();
+
+    // Arguments of the child: the library's font and the native peers.
+    std::string tail;
+    {
+        LOGFONTA lf = {};
+        ::GetObjectA(hFont, sizeof(lf), &lf);
+        char hex[3];
+        for (size_t i = 0; i < sizeof(lf); ++i)
+        {
+            snprintf(hex, sizeof(hex), "%02x", ((unsigned char*)&lf)[i]);
+            tail += hex;
+        }
+        for (const ElementKind* k : kinds)
+        {
+            char buf[256];
+            snprintf(buf, sizeof(buf), " \"%s|%lx|%s|%ld|%ld\"", k->nativeClass, (unsigned long)k->nativeStyle,
+                     k->nativeText, k->w, k->h);
+            tail += buf;
+        }
+    }
+
+    // 4. Resources, each side in a fresh process.
+    fprintf(stderr, "wg_bench: resources\n");
+    {
+        std::vector<double> gdi, dcs, lb, nb;
+        for (int i = 0; i < 3; ++i)
+        {
+            ChildResult r;
+            if (Child("resources-wg", tail, r))
+            {
+                gdi.push_back((double)r.gdi);
+                dcs.push_back((double)r.dcs);
+                lb.push_back((double)r.bytes);
+            }
+            if (Child("resources-native", tail, r))
+                nb.push_back((double)r.bytes);
+        }
+        double mg = Median(gdi), md = Median(dcs), ml = Median(lb), mn = Median(nb);
+        printf("{\"figure\":4,\"name\":\"resources\",\"what\":\"live GDI objects, memory DCs and private bytes "
+               "of a painted 200-element panel vs 200 painted native controls\",\"lib_gdi_objects\":%s,"
+               "\"lib_memory_dcs\":%s,\"lib_gdi_objects_per_element\":%s,\"lib_memory_dcs_per_element\":%s,"
+               "\"native_gdi_objects\":null,\"lib_private_bytes\":%s,\"native_private_bytes\":%s,"
+               "\"lib_private_bytes_per_element\":%s,\"native_private_bytes_per_element\":%s,\"ratio\":%s,"
+               "\"goal\":null,\"goal_met\":null,\"samples\":%d%s}\n",
+               Num(mg).c_str(), Num(md).c_str(), Num(mg / ELEMENTS).c_str(), Num(md / ELEMENTS).c_str(),
+               Num(ml).c_str(), Num(mn).c_str(), Num(ml / ELEMENTS).c_str(), Num(mn / ELEMENTS).c_str(),
+               Num(mn != 0 ? ml / mn : 0).c_str(), (int)lb.size(), mixField.c_str());
+        fflush(stdout);
+    }
+
+    // 5. Start-up: LoadLibrary of the library to the first full paint of a
+    // 200-element panel, against creating and first painting 200 native
+    // controls (whose code, user32, every GUI process has loaded already).
+    fprintf(stderr, "wg_bench: start-up\n");
+    {
+        std::vector<double> lib, load, build, nat;
+        ChildResult r;
+        Child("startup-wg", tail, r);   // warm the file cache
+        Child("startup-native", tail, r);
+        for (int i = 0; i < 9; ++i)
+        {
+            if (Child("startup-wg", tail, r))
+            {
+                lib.push_back(r.total);
+                load.push_back(r.load);
+                build.push_back(r.paint);
+            }
+            if (Child("startup-native", tail, r))
+                nat.push_back(r.total);
+        }
+        std::string extra = ",\"lib_load_median\":" + Num(Median(load)) + ",\"lib_build_and_paint_median\":" +
+                            Num(Median(build)) + mixField;
+        TimedFigure(5, "startup",
+                    "LoadLibrary of wg.dll (and the framework DLL) to the first full paint of a 200-element panel, "
+                    "vs creating and first painting 200 native controls; fresh process per sample",
+                    extra, lib, nat, kNoGoal);
+    }
+    return 0;
+}
