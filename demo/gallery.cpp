@@ -1,21 +1,86 @@
-// The gallery: one window that shows every element of the library with live
-// behaviour. `wg_gallery --screenshot FILE.png` renders it, saves a picture
+// The gallery: a modal skinned dialog that shows every element of the
+// library with live behaviour, and opens a second skinned dialog modally or
+// modelessly. `wg_gallery --screenshot FILE.png` renders it, saves a picture
 // and exits, so a machine without a screen can show it too.
+// `--system-frame` shows the Vista/7 look (system caption and frame), and
+// `--custom-frame` the library's own frame whatever the system.
 #include "wg.h"
 #include "png.h"
+#include "gallery_choices.h"
 #include <string.h>
 
 namespace {
+
+// ---- the second dialog -----------------------------------------------------------
+
+class CSecondPanel : public CVRK_WGPANEL
+{
+public:
+    CWG_Button m_btnClose;
+    CWG_Button m_btnRetitle;
+    long m_nRetitles = 0;
+
+    void Build()
+    {
+        if (m_btnClose.m_nIndex >= 0)
+            return;   // a modeless dialog opened again keeps its elements
+        m_btnClose.Create(this, "Close", 20, 60, 90, 19, FALSE);
+        m_btnRetitle.Create(this, "Change title", 120, 60, 110, 19, FALSE);
+    }
+    virtual void OnWGCommand(long nIndex, long nCode)
+    {
+        if (!m_pDialog || nCode != 5)
+            return;
+        if (nIndex == m_btnClose.m_nIndex)
+            m_pDialog->EndDialog(IDOK);
+        else if (nIndex == m_btnRetitle.m_nIndex)
+        {
+            CString str;
+            str.Format("Second dialog, title changed %ld times", ++m_nRetitles);
+            m_pDialog->SetWindowTitle(str);
+        }
+    }
+};
+
+class CSecondDialog : public CVRK_DIALOG
+{
+public:
+    CSecondPanel m_panel;
+    CString m_strTitle;
+
+    CSecondDialog(CWnd* pParent, const char* pszTitle) : CVRK_DIALOG(pParent), m_strTitle(pszTitle)
+    {
+        if (m_pTemplate)
+            m_pTemplate->style |= WS_SYSMENU | WS_MINIMIZEBOX;
+        m_pPanel = &m_panel;
+        m_rcWindow.SetRect(0, 0, 300, 150);   // centred on the gallery
+    }
+    virtual BOOL OnInitDialog()
+    {
+        BOOL b = CVRK_DIALOG::OnInitDialog();
+        m_panel.Build();
+        m_panel.DrawMe();
+        SetWindowTitle(m_strTitle);
+        return b;
+    }
+};
+
+// ---- the gallery -----------------------------------------------------------------------
+
+class CGalleryDialog;
 
 class CGalleryPanel : public CVRK_WGPANEL
 {
 public:
     CWG_Button m_btnNormal, m_btnMark, m_btnTall, m_btnDisabled, m_btnWide, m_btnRound;
+    CWG_Button m_btnModal, m_btnModeless;
+    CGalleryChoices m_choices;
+    CGalleryDialog* m_pGallery = nullptr;
 
-    BOOL Build(CWnd* pParent)
+    virtual void OnWGCommand(long nIndex, long nCode);
+
+    void Build()
     {
-        if (!Create(pParent))
-            return FALSE;
         m_btnNormal.Create(this, "Normal", 20, 40, 90, 19, FALSE);
         m_btnMark.Create(this, "With mark", 120, 40, 90, 19, TRUE);
         m_btnTall.Create(this, "Tall (38 px)", 220, 30, 110, 38, FALSE);
@@ -24,95 +89,162 @@ public:
         m_btnWide.Create(this, "A caption far wider than its button", 20, 90, 90, 19, FALSE);
         m_btnRound.Create(this, "Round corners", 120, 90, 110, 19, FALSE);
         m_btnRound.m_bRoundCorner = TRUE;
-        DrawMe();   // the panel painted its empty self when it was created
-        return TRUE;
-    }
-
-    virtual void OnWGCommand(long nIndex, long nCode)
-    {
-        static const char* const names[] = { "Normal", "With mark", "Tall", "Disabled", "Wide", "Round corners" };
-        if (nIndex < 0 || nIndex >= (long)(sizeof(names) / sizeof(names[0])))
-            return;
-        CString strTitle;
-        strTitle.Format("WG Gallery - pressed: %s (code %ld)", names[nIndex], nCode);
-        CWnd* pTop = CWnd::FromHandle(::GetAncestor(m_hWnd, GA_ROOT));
-        pTop->SetWindowText(strTitle);
+        m_btnModal.Create(this, "Open modal dialog", 20, 130, 150, 19, FALSE);
+        m_btnModeless.Create(this, "Open modeless dialog", 180, 130, 150, 19, FALSE);
+        m_choices.Create(this, 20, 165);
     }
 };
 
-class CGalleryWnd : public CWnd
+class CGalleryDialog : public CVRK_DIALOG
 {
 public:
+    enum { WM_TAKE_SCREENSHOT = WM_APP + 1 };
+
     CGalleryPanel m_panel;
+    CSecondDialog m_modeless;
+    CString m_strScreenshot;
+    BOOL m_bSaved = FALSE;
+    long m_nEvents = 0;
+    static CGalleryDialog* s_pGallery;
+
+    CGalleryDialog() : CVRK_DIALOG(nullptr), m_modeless(nullptr, "Second dialog (modeless)")
+    {
+        if (m_pTemplate)
+            m_pTemplate->style |= WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME;
+        m_pPanel = &m_panel;
+        m_panel.m_pGallery = this;
+        m_rcWindow.SetRect(40, 40, 40 + 488, 40 + 333);   // client 480 x 300
+        s_pGallery = this;
+        CVRK_WG::GetEventCenter().SetEventProc(OnLibraryEvent);
+    }
+    virtual ~CGalleryDialog()
+    {
+        CVRK_WG::GetEventCenter().SetEventProc(nullptr);
+        s_pGallery = nullptr;
+    }
+
+    void OpenModal()
+    {
+        CSecondDialog dlg(this, "Second dialog (modal)");
+        dlg.DoModal();
+    }
+    void OpenModeless()
+    {
+        if (!m_modeless.m_hWnd && !m_modeless.Create(this))
+            return;
+        m_modeless.ShowWindow(SW_SHOW);
+        m_modeless.SetForegroundWindow();
+    }
+
+    // The event center reports every modal run that ends; the gallery shows
+    // it in its title so the callback can be seen to fire.
+    static void CALLBACK OnLibraryEvent(UINT nMsg, UINT wParam, LPARAM lParam)
+    {
+        CGalleryDialog* p = s_pGallery;
+        if (!p || !p->m_hWnd || nMsg != 1002 || lParam == (LPARAM)p)
+            return;
+        CString str;
+        str.Format("WG Gallery - event %u #%ld: a modal dialog returned", nMsg, ++p->m_nEvents);
+        p->SetWindowTitle(str);
+    }
 
 protected:
-    int OnCreate(LPCREATESTRUCT lpcs)
+    virtual BOOL OnInitDialog()
     {
-        if (CWnd::OnCreate(lpcs) == -1 || !m_panel.Build(this))
-            return -1;
-        return 0;
+        BOOL b = CVRK_DIALOG::OnInitDialog();
+        m_panel.Build();
+        m_panel.DrawMe();
+        SetWindowTitle("WG Gallery");
+        if (!m_strScreenshot.IsEmpty())
+            PostMessage(WM_TAKE_SCREENSHOT);
+        return b;
     }
-    void OnSize(UINT nType, int cx, int cy)
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
-        CWnd::OnSize(nType, cx, cy);
-        if (m_panel.m_hWnd)
-            m_panel.MoveWindow(0, 0, cx, cy);
+        if (message == WM_TAKE_SCREENSHOT)
+        {
+            TakeScreenshot();
+            return 0;
+        }
+        return CVRK_DIALOG::WindowProc(message, wParam, lParam);
     }
-    void OnDestroy()
+
+private:
+    void TakeScreenshot()
     {
-        CWnd::OnDestroy();
-        ::PostQuitMessage(0);
+        // Every window painted, frame included, before the picture.
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        MSG msg;
+        for (int i = 0; i < 20; ++i)
+        {
+            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                AfxPumpMessage(&msg);
+            ::Sleep(25);
+        }
+        m_bSaved = SaveWindowPng(m_hWnd, m_strScreenshot);
+        EndDialog(m_bSaved ? IDOK : IDABORT);
     }
-    DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CGalleryWnd, CWnd)
-    ON_WM_CREATE()
-    ON_WM_SIZE()
-    ON_WM_DESTROY()
-END_MESSAGE_MAP()
+CGalleryDialog* CGalleryDialog::s_pGallery = nullptr;
+
+void CGalleryPanel::OnWGCommand(long nIndex, long nCode)
+{
+    if (m_choices.OnWGCommand(nIndex, nCode))
+        return;
+    if (nCode == 5 && m_pGallery && nIndex == m_btnModal.m_nIndex)
+    {
+        m_pGallery->OpenModal();
+        return;
+    }
+    if (nCode == 5 && m_pGallery && nIndex == m_btnModeless.m_nIndex)
+    {
+        m_pGallery->OpenModeless();
+        return;
+    }
+    static const char* const names[] = { "Normal", "With mark", "Tall", "Disabled", "Wide", "Round corners" };
+    if (nIndex < 0 || nIndex >= (long)(sizeof(names) / sizeof(names[0])) || !m_pGallery)
+        return;
+    CString strTitle;
+    strTitle.Format("WG Gallery - pressed: %s (code %ld)", names[nIndex], nCode);
+    m_pGallery->SetWindowTitle(strTitle);
+}
 
 class CGalleryApp : public CWinApp
 {
 public:
-    CGalleryWnd m_wnd;
-    CString m_strScreenshot;
+    int m_nExitCode = 0;
 
     virtual BOOL InitInstance()
     {
-        const char* p = strstr(m_lpCmdLine ? m_lpCmdLine : "", "--screenshot");
-        if (p)
+        const char* pszCmd = m_lpCmdLine ? m_lpCmdLine : "";
+        if (strstr(pszCmd, "--system-frame"))
+            WGSetVersionCode(WG_OS_WIN7);
+        else if (strstr(pszCmd, "--custom-frame"))
+            WGSetVersionCode(WG_OS_OTHER);
+
+        CGalleryDialog dlg;
+        if (const char* p = strstr(pszCmd, "--screenshot"))
         {
             p += strlen("--screenshot");
             while (*p == ' ' || *p == '"')
                 ++p;
-            m_strScreenshot = p;
-            m_strScreenshot.TrimRight(" \"");
+            CString str = p;
+            int nEnd = str.Find(" --");
+            if (nEnd >= 0)
+                str = str.Left(nEnd);
+            str.TrimRight(" \"");
+            dlg.m_strScreenshot = str;
         }
-        if (!m_wnd.CreateEx(0, AFX_WNDFRAMEORVIEW_CLASS, "WG Gallery",
-                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 480, 200, nullptr, nullptr))
-            return FALSE;
-        m_pMainWnd = &m_wnd;
-        m_wnd.ShowWindow(SW_SHOW);
-        m_wnd.UpdateWindow();
-        if (!m_strScreenshot.IsEmpty())
-        {
-            // Let every pending paint happen, then take the picture.
-            MSG msg;
-            for (int i = 0; i < 20; ++i)
-            {
-                while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-                    AfxPumpMessage(&msg);
-                ::Sleep(25);
-            }
-            BOOL bSaved = SaveWindowPng(m_wnd.m_hWnd, m_strScreenshot);
-            m_wnd.DestroyWindow();
-            m_msgCur.wParam = bSaved ? 0 : 1;
-            return FALSE;
-        }
-        return TRUE;
+        INT_PTR nResult = dlg.DoModal();
+        if (!dlg.m_strScreenshot.IsEmpty())
+            m_nExitCode = dlg.m_bSaved ? 0 : 1;
+        else
+            m_nExitCode = nResult == -1 ? 1 : 0;
+        // A dialog application: the modal run was the whole program.
+        return FALSE;
     }
-    virtual int ExitInstance() { return (int)m_msgCur.wParam; }
+    virtual int ExitInstance() { return m_nExitCode; }
 };
 
 CGalleryApp theApp;

@@ -55,6 +55,80 @@ inline const std::vector<ElementKind>& ElementKinds()
                   return "button lost its no-border/no-fill setting";
               return "";
           } },
+        { "check", 100, 18,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_Check* c = new CWG_Check;
+              c->Create(p, "Check", x, y, w, FALSE);
+              c->NewWH(w, h);
+              return c;
+          },
+          "BUTTON", BS_AUTOCHECKBOX, "Check",
+          [](const CVRK_WG* pWG) -> std::string {
+              const CWG_Check* c = static_cast<const CWG_Check*>(pWG);
+              if (c->m_nValue != 0 && c->m_nValue != 1)
+                  return "check value is neither 0 nor 1";
+              return "";
+          } },
+        { "radio", 100, 18,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              // Each starts its own group: the one radio stays checked.
+              CWG_Radio* r = new CWG_Radio;
+              r->Create(p, "Radio", x, y, w);
+              r->NewWH(w, h);
+              return r;
+          },
+          "BUTTON", BS_AUTORADIOBUTTON, "Radio",
+          [](const CVRK_WG* pWG) -> std::string {
+              const CWG_Radio* r = static_cast<const CWG_Radio*>(pWG);
+              if (!r->m_pGroup || *r->m_pGroup != r->m_nIndex || r->m_nValue != 1)
+                  return "a radio alone in its group is not its checked radio";
+              return "";
+          } },
+        { "label", 120, 22,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_Label* l = new CWG_Label;
+              l->Create(p, x, y, w);
+              l->m_strCaption = "Label";
+              l->NewWH(w, h);
+              return l;
+          },
+          "STATIC", SS_LEFT, "Label",
+          [](const CVRK_WG* pWG) -> std::string {
+              const CWG_Label* l = static_cast<const CWG_Label*>(pWG);
+              if (l->m_bOverCopy && !l->m_bHover)
+                  return "over the copy square without hover";
+              return "";
+          } },
+        { "label button", 100, 20,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_LabelButton* b = new CWG_LabelButton;
+              b->Create(p, "Link", x, y, w, h);
+              return b;
+          },
+          "STATIC", SS_LEFT | SS_NOTIFY, "Link",
+          [](const CVRK_WG* pWG) -> std::string {
+              const CWG_LabelButton* b = static_cast<const CWG_LabelButton*>(pWG);
+              if (b->m_nState < 0 || b->m_nState > 2 || (b->m_nState == 2 && !b->m_bPressMode))
+                  return "label button state out of its looks";
+              return "";
+          } },
+        { "label button on release", 100, 20,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_LabelButton* b = new CWG_LabelButton;
+              b->m_bPressMode = 1;
+              b->Create(p, "Link", x, y, w, h);
+              return b;
+          },
+          "STATIC", SS_LEFT | SS_NOTIFY, "Link", nullptr },
+        { "caption button", 60, 14,
+          // Sized by its caption: the harness's size only lasts until the
+          // next draw.
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_CptButton* b = new CWG_CptButton;
+              b->Create(p, "Caption", x, y);
+              return b;
+          },
+          "BUTTON", BS_PUSHBUTTON | BS_FLAT, "Caption", nullptr },
     };
     return s_kinds;
 }

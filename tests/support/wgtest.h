@@ -4,6 +4,9 @@
 #pragma once
 #include "wg.h"
 #include <gtest/gtest.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
 #include <string>
 #include <vector>
 
@@ -75,6 +78,20 @@ public:
     virtual void OnOpenIME() { Say("ime"); }
 };
 
+// An element of class T that logs each repaint as "paint <index>", so the
+// repaints and the reports to the panel appear in one sequence.
+template <class T>
+class PaintLogged : public T
+{
+public:
+    Log* m_pLog = nullptr;
+    virtual void CreateMyBGDC(CDC* pDC)
+    {
+        if (m_pLog) m_pLog->Add(Fmt("paint %ld", this->m_nIndex));
+        T::CreateMyBGDC(pDC);
+    }
+};
+
 // A visible top-level window with a panel filling it.
 class HostWindow : public CWnd
 {
@@ -128,6 +145,113 @@ inline COLORREF PanelPixel(CVRK_WGPANEL& panel, int x, int y)
 inline COLORREF ElementPixel(CVRK_WG& wg, int x, int y)
 {
     return PixelOf(wg.m_pBGDC, wg.m_bmpBG, x, y);
+}
+
+// The pixels of an element's back buffer with pszText drawn over them at
+// (x, y) in pFont and colour cr, row by row: what a caption must look like
+// when the element draws it over that background.
+inline std::vector<COLORREF> TextOverCopy(CVRK_WG& blank, CFont* pFont, COLORREF cr,
+                                          const char* pszText, int x, int y)
+{
+    const int w = blank.m_nWidth, h = blank.m_nHeight;
+    CClientDC dcScreen(nullptr);
+    CDC dc;
+    dc.CreateCompatibleDC(&dcScreen);
+    CBitmap bmp;
+    bmp.CreateCompatibleBitmap(&dcScreen, w, h);
+    CBitmap* pOldBmp = dc.SelectObject(&bmp);
+    CBitmap* pOldBlank = blank.m_pBGDC->SelectObject(&blank.m_bmpBG);
+    dc.BitBlt(0, 0, w, h, blank.m_pBGDC, 0, 0, SRCCOPY);
+    blank.m_pBGDC->SelectObject(pOldBlank);
+    CFont* pOldFont = dc.SelectObject(pFont);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(cr);
+    dc.TextOut(x, y, pszText, (int)strlen(pszText));
+    std::vector<COLORREF> px;
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i)
+            px.push_back(dc.GetPixel(i, j));
+    dc.SelectObject(pOldFont);
+    dc.SelectObject(pOldBmp);
+    return px;
+}
+
+// Number of pixels of the element's back buffer, within columns
+// xFrom..w-1, that differ from the reference grid (see TextOverCopy).
+inline int CountDiffering(CVRK_WG& wg, const std::vector<COLORREF>& ref, int xFrom = 0)
+{
+    int n = 0;
+    for (int j = 0; j < wg.m_nHeight; ++j)
+        for (int i = xFrom; i < wg.m_nWidth; ++i)
+            n += ElementPixel(wg, i, j) != ref[(size_t)j * wg.m_nWidth + i];
+    return n;
+}
+
+// Sends a user's mouse actions to a panel window, from a script of tokens
+// separated by spaces: "m" move, "d" left down, "u" left up, "D" left
+// double-click, "r" right down, "R" right up, each followed by the client
+// point, e.g. "m20,15 d20,15 u20,15".
+inline void PlayMouse(CWnd& panel, const char* script)
+{
+    static const struct { char c; UINT msg; } kinds[] = {
+        { 'm', WM_MOUSEMOVE }, { 'd', WM_LBUTTONDOWN }, { 'u', WM_LBUTTONUP },
+        { 'D', WM_LBUTTONDBLCLK }, { 'r', WM_RBUTTONDOWN }, { 'R', WM_RBUTTONUP },
+    };
+    for (const char* p = script; *p;)
+    {
+        int x = 0, y = 0, n = 0;
+        UINT msg = 0;
+        for (const auto& k : kinds)
+            if (k.c == *p)
+                msg = k.msg;
+        if (!msg || sscanf(p + 1, "%d,%d%n", &x, &y, &n) != 2)
+        {
+            ADD_FAILURE() << "bad mouse script at: " << p;
+            return;
+        }
+        panel.SendMessage(msg, 0, XY(x, y));
+        p += 1 + n;
+        while (*p == ' ')
+            ++p;
+    }
+}
+
+// When WG_DUMP_DIR is set, saves the panel's back buffer there as
+// <name>.bmp (24-bit) so a person can look at what a test drew. FALSE when
+// not asked for or when the file cannot be written.
+inline BOOL DumpPanel(CVRK_WGPANEL& panel, const char* name)
+{
+    const char* dir = getenv("WG_DUMP_DIR");
+    if (!dir || !*dir || !panel.m_bmpBG.m_hObject)
+        return FALSE;
+    BITMAP bm = {};
+    panel.m_bmpBG.GetBitmap(&bm);
+    BITMAPINFOHEADER bih = {};
+    bih.biSize = sizeof(bih);
+    bih.biWidth = bm.bmWidth;
+    bih.biHeight = bm.bmHeight;   // bottom-up, as BMP files store rows
+    bih.biPlanes = 1;
+    bih.biBitCount = 24;
+    bih.biCompression = BI_RGB;
+    const DWORD nStride = ((DWORD)bm.bmWidth * 3 + 3) & ~3u;
+    std::vector<BYTE> bits((size_t)nStride * bm.bmHeight);
+    HDC hScreen = ::GetDC(nullptr);
+    const int nRows = ::GetDIBits(hScreen, (HBITMAP)panel.m_bmpBG.m_hObject, 0, bm.bmHeight,
+                                  bits.data(), (BITMAPINFO*)&bih, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, hScreen);
+    if (nRows != bm.bmHeight)
+        return FALSE;
+    BITMAPFILEHEADER bfh = {};
+    bfh.bfType = 0x4D42;
+    bfh.bfOffBits = sizeof(bfh) + sizeof(bih);
+    bfh.bfSize = bfh.bfOffBits + (DWORD)bits.size();
+    const std::string path = std::string(dir) + "/" + name + ".bmp";
+    FILE* f = fopen(path.c_str(), "wb");
+    if (!f)
+        return FALSE;
+    const bool ok = fwrite(&bfh, sizeof(bfh), 1, f) == 1 && fwrite(&bih, sizeof(bih), 1, f) == 1 &&
+                    fwrite(bits.data(), 1, bits.size(), f) == bits.size();
+    return fclose(f) == 0 && ok;
 }
 
 // Fixture: a host window, a recording panel on it and a log.
