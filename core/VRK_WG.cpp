@@ -1,6 +1,7 @@
 #include "VRK_WG.h"
 #include "VRK_WGPANEL.h"
 #include "WGStyleCenter.h"
+#include "WGSkin.h"
 
 CVRK_WG::CVRK_WG()
     : m_pBGDC(new CDC), m_pParent(nullptr), m_pParentBGDC(new CDC), m_bDCCreated(FALSE),
@@ -26,31 +27,25 @@ CVRK_WG::~CVRK_WG()
 
 void CVRK_WG::CreateMyBGDC(CDC*)
 {
-    CClientDC dcScreen(nullptr);
+    // The screen DC is only needed to make the DCs; taking one on every
+    // paint would cost more than the drawing itself.
     if (!m_bDCCreated)
     {
+        CClientDC dcScreen(nullptr);
         m_pBGDC->CreateCompatibleDC(&dcScreen);
         m_pParentBGDC->CreateCompatibleDC(&dcScreen);
         m_pBGDC->SetBkMode(TRANSPARENT);
         m_bDCCreated = TRUE;
     }
-    // An element without area gets no bitmaps (GDI would make 1x1
-    // placeholders); it may still size itself in a derived CreateMyBGDC.
-    if (m_bRecreateBitmap && (m_nWidth <= 0 || m_nHeight <= 0))
+    if (m_bRecreateBitmap)
     {
-        m_bmpBG.DeleteObject();
-        m_bmpParentBG.DeleteObject();
-    }
-    else if (m_bRecreateBitmap)
-    {
-        m_bmpBG.DeleteObject();
-        m_bmpBG.CreateCompatibleBitmap(&dcScreen, m_nWidth, m_nHeight);
-        if (m_bTransparent)
-        {
-            m_bmpParentBG.DeleteObject();
-            m_bmpParentBG.CreateCompatibleBitmap(&dcScreen, m_nWidth, m_nHeight);
-        }
-        m_bRecreateBitmap = FALSE;
+        // An element without area gets no bitmaps; it may still size itself
+        // in a derived CreateMyBGDC.
+        WGCreateBackBuffer(m_bmpBG, m_nWidth, m_nHeight);
+        if (m_bTransparent || !m_bmpBG.m_hObject)
+            WGCreateBackBuffer(m_bmpParentBG, m_nWidth, m_nHeight);
+        if (m_bmpBG.m_hObject)
+            m_bRecreateBitmap = FALSE;
     }
 
     CBitmap* pOldBitmap = m_pBGDC->SelectObject(&m_bmpBG);

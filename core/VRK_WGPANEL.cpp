@@ -1,6 +1,7 @@
 #include "VRK_WGPANEL.h"
 #include "VRK_WG.h"
 #include "WGStyleCenter.h"
+#include "WGSkin.h"
 #include <imm.h>
 
 static const char* const WG_PANEL_CLASS = "Vantrel WG Panel 1.0";
@@ -507,8 +508,7 @@ void CVRK_WGPANEL::CreateMyBGDC()
     if (m_rcClient != m_rcLastClient)
     {
         m_rcLastClient = m_rcClient;
-        m_bmpBG.DeleteObject();
-        m_bmpBG.CreateCompatibleBitmap(&dc, m_rcClient.Width(), m_rcClient.Height());
+        WGCreateBackBuffer(m_bmpBG, m_rcClient.Width(), m_rcClient.Height());
     }
     CBitmap* pOld = m_pBGDC->SelectObject(&m_bmpBG);
     m_pBGDC->SetTextColor(0);

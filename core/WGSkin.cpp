@@ -7,7 +7,12 @@ BOOL WGLoadSkin(CBitmap& bmp, UINT nID)
     // Resources are searched from the application's state, whichever module
     // is calling.
     AFX_MANAGE_STATE(AfxGetAppModuleState());
-    return bmp.LoadBitmap(nID);
+    // Loaded as a DIB section rather than a device bitmap (same pixels):
+    // skins are selected into a memory DC at every paint, and selecting a
+    // DIB section costs a fraction of selecting a device bitmap.
+    LPCSTR lpszName = MAKEINTRESOURCEA(nID);
+    HINSTANCE hInst = AfxFindResourceHandle(lpszName, RT_BITMAP);
+    return bmp.Attach(::LoadImageA(hInst, lpszName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
 void WGDrawThreePiece(CDC* pDC, const CRect& rcDest, CDC* pSkinDC, int xSrc, int ySrc,
@@ -22,4 +27,20 @@ void WGDrawThreePiece(CDC* pDC, const CRect& rcDest, CDC* pSkinDC, int xSrc, int
                         nSrcH, SRCCOPY);
     pDC->StretchBlt(x + w - nRight, y, nRight, h, pSkinDC, xSrc + nLeft + nMid, ySrc, nRight,
                     nSrcH, SRCCOPY);
+}
+
+BOOL WGCreateBackBuffer(CBitmap& bmp, long nWidth, long nHeight)
+{
+    bmp.DeleteObject();
+    if (nWidth <= 0 || nHeight <= 0)
+        return FALSE;
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = nWidth;
+    bi.bmiHeader.biHeight = -nHeight;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* pBits = nullptr;
+    return bmp.Attach(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0));
 }

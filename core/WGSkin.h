@@ -1,4 +1,4 @@
-// Skin helpers shared by the elements and windows that draw from the
+// Drawing helpers shared by the elements and windows: back buffers and the
 // library's skin bitmaps.
 #pragma once
 #include "wgdef.h"
@@ -13,3 +13,11 @@ WG_API BOOL WGLoadSkin(CBitmap& bmp, UINT nID);
 // of pSkinDC, stretched to the height of rcDest.
 WG_API void WGDrawThreePiece(CDC* pDC, const CRect& rcDest, CDC* pSkinDC, int xSrc, int ySrc,
                              int nLeft, int nMid, int nRight, int nSrcH);
+
+// (Re)makes bmp as a back buffer of nWidth x nHeight: a 32-bit top-down DIB
+// section, which holds any screen colour exactly. Selecting a DIB section
+// into a memory DC is an order of magnitude cheaper than selecting a
+// device bitmap (under Wine 8: about 4 us against 60 us), and elements
+// select their back buffers several times per paint. FALSE (bmp empty) for
+// a size without area.
+WG_API BOOL WGCreateBackBuffer(CBitmap& bmp, long nWidth, long nHeight);
