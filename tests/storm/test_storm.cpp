@@ -323,6 +323,10 @@ public:
             UINT vk = g_keys[U(0, (int)(sizeof(g_keys) / sizeof(g_keys[0])) - 1)];
             Note(Fmt("%ld pumped key %u", n, vk));
             e = vk == VK_TAB ? AfterTab() : NowSame();
+            // In a skinned dialog Escape asks the panel's PreClose, which
+            // takes the focus from every element (and the dialog may end).
+            if (vk == VK_ESCAPE && m_panel.m_pDialog)
+                e = AfterFocusLoss();
             PostAndPump(WM_KEYDOWN, vk, KeyData(vk, false));
             PostAndPump(WM_KEYUP, vk, KeyData(vk, true));
             break;

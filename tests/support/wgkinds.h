@@ -173,6 +173,30 @@ public:
     void Resize(int cx, int cy) override { m_pPanel->MoveWindow(0, 0, cx, cy); }
 };
 
+// The panel in a modeless skinned dialog with its own frame. Escape may end
+// the dialog (hiding it): the window and its panel stay, as a modeless
+// dialog's do.
+class DialogHost : public Host
+{
+public:
+    std::unique_ptr<CVRK_DIALOG> m_pDialog;
+    ~DialogHost() override
+    {
+        if (m_pDialog && m_pDialog->m_hWnd)
+            m_pDialog->DestroyWindow();
+    }
+    CWnd* TopWindow() override { return m_pDialog.get(); }
+    void Resize(int cx, int cy) override
+    {
+        CRect rcWindow, rcClient;
+        m_pDialog->GetWindowRect(&rcWindow);
+        m_pDialog->GetClientRect(&rcClient);
+        m_pDialog->SetWindowPos(nullptr, 0, 0, rcWindow.Width() - rcClient.Width() + cx,
+                                rcWindow.Height() - rcClient.Height() + cy,
+                                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+};
+
 inline const std::vector<HostKind>& HostKinds()
 {
     static const std::vector<HostKind> s_kinds = {
@@ -184,6 +208,19 @@ inline const std::vector<HostKind>& HostKinds()
               if (!pTop || !pPanel->Create(pTop))
                   return nullptr;
               pPanel->MoveWindow(0, 0, cx, cy);
+              return std::unique_ptr<Host>(h.release());
+          } },
+        { "skinned dialog",
+          [](CWnd* pTop, CVRK_WGPANEL* pPanel, int cx, int cy) -> std::unique_ptr<Host> {
+              std::unique_ptr<DialogHost> h(new DialogHost);
+              h->m_pPanel = pPanel;
+              h->m_pDialog.reset(new CVRK_DIALOG(pTop));
+              h->m_pDialog->m_pPanel = pPanel;
+              h->m_pDialog->m_rcWindow.SetRect(30, 30, 30 + cx + 2 * CVRK_DIALOG::BORDER,
+                                               30 + cy + CVRK_DIALOG::TITLE_HEIGHT + CVRK_DIALOG::BORDER);
+              if (!h->m_pDialog->Create(pTop) || !pPanel->m_hWnd)
+                  return nullptr;
+              h->Resize(cx, cy);
               return std::unique_ptr<Host>(h.release());
           } },
     };
