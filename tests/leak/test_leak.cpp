@@ -30,24 +30,10 @@ long long PrivateBytes()
     return (long long)(pmc.PrivateUsage ? pmc.PrivateUsage : pmc.PagefileUsage);
 }
 
-LPARAM KeyData(UINT vk, bool bUp)
-{
-    LPARAM lp = 1 | ((LPARAM)(::MapVirtualKeyA(vk, 0) & 0xFF) << 16);
-    return bUp ? (lp | (LPARAM)0xC0000000u) : lp;
-}
 
-class Leak : public ::testing::Test
+class Leak : public SharedHostTest
 {
 protected:
-    HostWindow& m_top = SharedHost();
-    void SetUp() override { ::SetActiveWindow(m_top.m_hWnd); }
-    void TearDown() override
-    {
-        ::ReleaseCapture();
-        Pump();
-        AfxDeleteTempMaps();
-    }
-
     // One life of a host with kElements elements of one kind: created,
     // painted, driven, destroyed. Every element is hovered and clicked in
     // every life; the rest of the driving rotates through four scripts,

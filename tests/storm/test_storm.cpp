@@ -55,13 +55,6 @@ long StormEvents()
     return n > 0 ? n : 20000;
 }
 
-LPARAM KeyData(UINT vk, bool bUp)
-{
-    LPARAM lp = 1 | ((LPARAM)(::MapVirtualKeyA(vk, 0) & 0xFF) << 16);
-    if (bUp)
-        lp |= (LPARAM)0xC0000000u;
-    return lp;
-}
 
 const UINT g_keys[] = { VK_TAB, VK_TAB, VK_TAB, VK_RETURN, VK_ESCAPE, VK_LEFT, VK_RIGHT, VK_UP,
                         VK_DOWN, VK_SHIFT, VK_CONTROL, VK_DELETE, VK_BACK, VK_HOME, VK_END,
@@ -534,17 +527,8 @@ public:
     }
 };
 
-class StormTest : public ::testing::Test
+class StormTest : public SharedHostTest
 {
-protected:
-    HostWindow& m_top = SharedHost();
-    void SetUp() override { ::SetActiveWindow(m_top.m_hWnd); }
-    void TearDown() override
-    {
-        ::ReleaseCapture();
-        Pump();
-        AfxDeleteTempMaps();
-    }
 };
 
 TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)

@@ -254,6 +254,28 @@ inline BOOL DumpPanel(CVRK_WGPANEL& panel, const char* name)
     return fclose(f) == 0 && ok;
 }
 
+// The lParam of a key message as the keyboard makes it: repeat count 1,
+// the scan code, and for a release the previous-state and transition bits.
+inline LPARAM KeyData(UINT vk, bool bUp)
+{
+    LPARAM lp = 1 | ((LPARAM)(::MapVirtualKeyA(vk, 0) & 0xFF) << 16);
+    return bUp ? (lp | (LPARAM)0xC0000000u) : lp;
+}
+
+// Fixture for tests that make their own panels on the shared host window.
+class SharedHostTest : public ::testing::Test
+{
+protected:
+    HostWindow& m_top = SharedHost();
+    void SetUp() override { ::SetActiveWindow(m_top.m_hWnd); }
+    void TearDown() override
+    {
+        ::ReleaseCapture();
+        Pump();
+        AfxDeleteTempMaps();
+    }
+};
+
 // Fixture: a host window, a recording panel on it and a log.
 class PanelTest : public ::testing::Test
 {
