@@ -10,21 +10,13 @@ class Button : public PanelTest
 {
 protected:
     CWG_Button m_btn[4];
-    CBitmap m_skin;
-    CDC m_skinDC;
+    SkinReader Skin;
 
     void SetUp() override
     {
         PanelTest::SetUp();
-        ASSERT_TRUE(WGLoadSkin(m_skin, 3003));
-        m_skinDC.CreateCompatibleDC(nullptr);
+        ASSERT_TRUE(Skin.Load(3003));
     }
-    void TearDown() override
-    {
-        PanelTest::TearDown();
-        m_skinDC.DeleteDC();
-    }
-    COLORREF Skin(int x, int y) { return PixelOf(&m_skinDC, m_skin, x, y); }
     void Move(int x, int y) { Send(WM_MOUSEMOVE, 0, XY(x, y)); }
 };
 

@@ -14,23 +14,15 @@ class Choice : public PanelTest
 protected:
     PaintLogged<CWG_Check> m_chk[8];
     PaintLogged<CWG_Radio> m_rad[4];
-    CBitmap m_skin;
-    CDC m_skinDC;
+    SkinReader Skin;
 
     void SetUp() override
     {
         PanelTest::SetUp();
-        ASSERT_TRUE(WGLoadSkin(m_skin, 3004));
-        m_skinDC.CreateCompatibleDC(nullptr);
+        ASSERT_TRUE(Skin.Load(3004));
         for (auto& c : m_chk) c.m_pLog = &m_log;
         for (auto& r : m_rad) r.m_pLog = &m_log;
     }
-    void TearDown() override
-    {
-        PanelTest::TearDown();
-        m_skinDC.DeleteDC();
-    }
-    COLORREF Skin(int x, int y) { return PixelOf(&m_skinDC, m_skin, x, y); }
 
     // The box as the element must show it: the 12 x 12 empty box of the band
     // at (0, 3), or its 16 x 17 ticked cell at (0, 0) keyed on magenta.

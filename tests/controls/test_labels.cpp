@@ -56,24 +56,16 @@ protected:
     PaintLogged<CWG_Label> m_lbl[2];
     PaintLogged<CWG_LabelButton> m_link[3];
     PaintLogged<CWG_CptButton> m_cpt[3];
-    CBitmap m_skin;
-    CDC m_skinDC;
+    SkinReader Skin;
 
     void SetUp() override
     {
         PanelTest::SetUp();
-        ASSERT_TRUE(WGLoadSkin(m_skin, 3007));
-        m_skinDC.CreateCompatibleDC(nullptr);
+        ASSERT_TRUE(Skin.Load(3007));
         for (auto& e : m_lbl) e.m_pLog = &m_log;
         for (auto& e : m_link) e.m_pLog = &m_log;
         for (auto& e : m_cpt) e.m_pLog = &m_log;
     }
-    void TearDown() override
-    {
-        PanelTest::TearDown();
-        m_skinDC.DeleteDC();
-    }
-    COLORREF Skin(int x, int y) { return PixelOf(&m_skinDC, m_skin, x, y); }
 
     // Skin column of bar column x of a label w wide: ends copied, the
     // middle from column 5.

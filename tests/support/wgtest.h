@@ -276,6 +276,23 @@ protected:
     }
 };
 
+// Reads the pixels of a skin bitmap, loaded the way the elements load it.
+class SkinReader
+{
+public:
+    BOOL Load(UINT nID)
+    {
+        if (!m_dc.m_hDC)
+            m_dc.CreateCompatibleDC(nullptr);
+        return WGLoadSkin(m_bmp, nID);
+    }
+    COLORREF operator()(int x, int y) { return PixelOf(&m_dc, m_bmp, x, y); }
+
+private:
+    CBitmap m_bmp;
+    CDC m_dc;
+};
+
 // Fixture: a host window, a recording panel on it and a log.
 class PanelTest : public ::testing::Test
 {
