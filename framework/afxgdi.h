@@ -207,6 +207,31 @@ protected:
     void NoteReleased();
 };
 
+// Selects a GDI object into a DC for one scope and puts the displaced object
+// back, by handle, when the scope ends. Keeps no wrapper of the displaced
+// object, so it is safe whatever frees temporary wrappers meanwhile. A null
+// DC or object selects nothing and restores nothing.
+class AFX_FW_API CDCSelect
+{
+public:
+    CDCSelect(CDC* pDC, const CGdiObject* pObject)
+        : m_hDC(CDC::SafeHdc(pDC)), m_hOld(Select(m_hDC, CGdiObject::SafeHandle(pObject))) {}
+    CDCSelect(HDC hDC, HGDIOBJ hObject) : m_hDC(hDC), m_hOld(Select(hDC, hObject)) {}
+    ~CDCSelect()
+    {
+        if (m_hDC && m_hOld)
+            ::SelectObject(m_hDC, m_hOld);
+    }
+    HGDIOBJ GetOld() const { return m_hOld; }
+
+private:
+    static HGDIOBJ Select(HDC hDC, HGDIOBJ h) { return (hDC && h) ? ::SelectObject(hDC, h) : nullptr; }
+    HDC m_hDC;
+    HGDIOBJ m_hOld;
+    CDCSelect(const CDCSelect&) = delete;
+    CDCSelect& operator=(const CDCSelect&) = delete;
+};
+
 // DC of a window's client area (GetDC/ReleaseDC).
 class AFX_FW_API CClientDC : public CDC
 {
