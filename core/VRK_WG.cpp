@@ -5,7 +5,7 @@
 
 CVRK_WG::CVRK_WG()
     : m_pBGDC(new CDC), m_pParent(nullptr), m_pParentBGDC(new CDC), m_bDCCreated(FALSE),
-      m_pFont(GetStyleCenter().GetDefaultFont()), m_pOldBitmap(nullptr), m_bRecreateBitmap(TRUE),
+      m_pFont(GetStyleCenter().GetDefaultFont()), m_hOldBitmap(nullptr), m_bRecreateBitmap(TRUE),
       m_bCopyParentBG(FALSE), m_nIndex(-1), m_rect(0, 0, 0, 0), m_bVisible(TRUE), m_bEnable(TRUE),
       m_bFocus(FALSE), m_bBorder(TRUE), m_bBorderLeft(TRUE), m_bBorderTop(TRUE),
       m_bBorderRight(TRUE), m_bBorderBottom(TRUE), m_bFillBG(TRUE), m_bTransparent(FALSE),
@@ -16,6 +16,8 @@ CVRK_WG::CVRK_WG()
 
 CVRK_WG::~CVRK_WG()
 {
+    if (m_pParent)
+        m_pParent->DetachWG(this);
     ReleaseBGDC();
     m_bmpBG.DeleteObject();
     m_bmpParentBG.DeleteObject();
@@ -25,7 +27,7 @@ CVRK_WG::~CVRK_WG()
 
 // ---- overridables -----------------------------------------------------------
 
-void CVRK_WG::CreateMyBGDC(CDC*)
+void CVRK_WG::CreateMyBGDC(CDC* pDC)
 {
     // The screen DC is only needed to make the DCs; taking one on every
     // paint would cost more than the drawing itself.
@@ -48,19 +50,18 @@ void CVRK_WG::CreateMyBGDC(CDC*)
             m_bRecreateBitmap = FALSE;
     }
 
-    CBitmap* pOldBitmap = m_pBGDC->SelectObject(&m_bmpBG);
-    CFont* pOldFont = m_pFont ? m_pBGDC->SelectObject(m_pFont) : nullptr;
+    CDCSelect selBitmap(m_pBGDC, &m_bmpBG);
+    CDCSelect selFont(m_pBGDC, m_pFont);
     m_pBGDC->SetTextColor(m_crText);
 
     // The background copy is only as fresh as the last full repaint: it is
-    // taken while the panel paints every element in order.
+    // taken from the panel's back buffer (pDC) while the panel paints every
+    // element in order.
     BOOL bHaveCopy = m_bTransparent && m_bmpParentBG.m_hObject;
-    CDC* pPanelDC = m_pParent ? m_pParent->m_pBGDC : nullptr;
-    if (m_bCopyParentBG && bHaveCopy && pPanelDC && pPanelDC->m_hDC)
+    if (m_bCopyParentBG && bHaveCopy && pDC && pDC->m_hDC)
     {
-        m_pBGDC->SelectObject(&m_bmpParentBG);
-        m_pBGDC->BitBlt(0, 0, m_nWidth, m_nHeight, pPanelDC, m_rect.left, m_rect.top, SRCCOPY);
-        m_pBGDC->SelectObject(&m_bmpBG);
+        CDCSelect selCopy(m_pBGDC, &m_bmpParentBG);
+        m_pBGDC->BitBlt(0, 0, m_nWidth, m_nHeight, pDC, m_rect.left, m_rect.top, SRCCOPY);
     }
 
     if (m_bFillBG)
@@ -72,19 +73,14 @@ void CVRK_WG::CreateMyBGDC(CDC*)
     {
         if (bHaveCopy)
         {
-            CBitmap* pOld = m_pParentBGDC->SelectObject(&m_bmpParentBG);
+            CDCSelect selCopy(m_pParentBGDC, &m_bmpParentBG);
             m_pBGDC->BitBlt(0, 0, m_nWidth, m_nHeight, m_pParentBGDC, 0, 0, SRCCOPY);
-            m_pParentBGDC->SelectObject(pOld);
         }
         DrawBGDC_Background(m_pBGDC);
     }
 
     if (!m_bEnable)
         m_pBGDC->SetTextColor(WG_CR_TEXT_DISABLED);
-
-    if (pOldFont)
-        m_pBGDC->SelectObject(pOldFont);
-    m_pBGDC->SelectObject(pOldBitmap);
 }
 
 void CVRK_WG::DrawBGDC_Background(CDC*) {}
@@ -127,20 +123,18 @@ void CVRK_WG::Paint(CDC* pDC)
     // itself a size just now, in its CreateMyBGDC).
     if (m_nWidth <= 0 || m_nHeight <= 0 || !m_bmpBG.m_hObject)
         return;
-    CBitmap* pOldBitmap = m_pBGDC->SelectObject(&m_bmpBG);
+    CDCSelect selBitmap(m_pBGDC, &m_bmpBG);
     if (m_bBorder)
     {
         CPen pen(PS_SOLID, 1, m_bEnable ? m_crBorder : WG_CR_BORDER_DISABLED);
-        CPen* pOldPen = m_pBGDC->SelectObject(&pen);
+        CDCSelect selPen(m_pBGDC, &pen);
         const long w = m_nWidth, h = m_nHeight;
         if (m_bBorderTop) { m_pBGDC->MoveTo(0, 0); m_pBGDC->LineTo(w, 0); }
         if (m_bBorderRight) { m_pBGDC->MoveTo(w - 1, 0); m_pBGDC->LineTo(w - 1, h); }
         if (m_bBorderBottom) { m_pBGDC->MoveTo(w - 1, h - 1); m_pBGDC->LineTo(-1, h - 1); }
         if (m_bBorderLeft) { m_pBGDC->MoveTo(0, h - 1); m_pBGDC->LineTo(0, -1); }
-        m_pBGDC->SelectObject(pOldPen);
     }
     pDC->BitBlt(m_rect.left, m_rect.top, m_nWidth, m_nHeight, m_pBGDC, 0, 0, SRCCOPY);
-    m_pBGDC->SelectObject(pOldBitmap);
 }
 
 int CVRK_WG::PtInMe(CPoint point)
@@ -151,20 +145,19 @@ int CVRK_WG::PtInMe(CPoint point)
 
 CDC* CVRK_WG::GetBGDC()
 {
-    CBitmap* pOld = m_pBGDC->SelectObject(&m_bmpBG);
+    HGDIOBJ hOld = m_pBGDC->m_hDC && m_bmpBG.m_hObject
+                       ? ::SelectObject(m_pBGDC->m_hDC, m_bmpBG.m_hObject) : nullptr;
     // A second GetBGDC without ReleaseBGDC keeps the first displaced bitmap.
-    if (!m_pOldBitmap)
-        m_pOldBitmap = pOld;
+    if (!m_hOldBitmap)
+        m_hOldBitmap = hOld;
     return m_pBGDC;
 }
 
 void CVRK_WG::ReleaseBGDC()
 {
-    if (m_pOldBitmap)
-    {
-        m_pBGDC->SelectObject(m_pOldBitmap);
-        m_pOldBitmap = nullptr;
-    }
+    if (m_hOldBitmap && m_pBGDC->m_hDC)
+        ::SelectObject(m_pBGDC->m_hDC, m_hOldBitmap);
+    m_hOldBitmap = nullptr;
 }
 
 void CVRK_WG::Move(long left, long top, long right, long bottom)

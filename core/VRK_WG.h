@@ -1,5 +1,7 @@
 // CVRK_WG: the base of every element, a windowless control that lives in a
 // panel, draws into its own back buffer and copies it into the panel's.
+// An element destroyed before its panel leaves its slot there empty; a
+// panel destroyed first sets m_pParent of its elements to null.
 #pragma once
 #include "wgdef.h"
 
@@ -14,7 +16,9 @@ public:
     CDC* m_pParentBGDC;         // second memory DC (background copy, skins)
     BOOL m_bDCCreated;
     CFont* m_pFont;             // not owned; the library's default font at first
-    CBitmap* m_pOldBitmap;      // displaced by GetBGDC, put back by ReleaseBGDC
+    // Displaced by GetBGDC, put back by ReleaseBGDC. Kept as a handle: the
+    // wrapper SelectObject returns is temporary and may be freed long before.
+    HGDIOBJ m_hOldBitmap;
     BOOL m_bRecreateBitmap;
     BOOL m_bCopyParentBG;       // set by the panel during a full repaint
     long m_nIndex;              // position in the panel; timer id; command id

@@ -2,57 +2,16 @@
 #include "VRK_WG.h"
 #include "WGStyleCenter.h"
 #include "WGSkin.h"
+#include "WGPanelPopups.h"
+#include "VRK_DIALOG.h"
 #include <imm.h>
 
 static const char* const WG_PANEL_CLASS = "Vantrel WG Panel 1.0";
 
-// ---- CVRK_WGLock --------------------------------------------------------------
+// Posted to the panel's own thread when a call that waited for the painting
+// lock was requested from another thread.
+static const UINT WGM_DEFERRED_CALLS = WM_APP + 0x3A7;
 
-CVRK_WGLock::CVRK_WGLock(CRITICAL_SECTION* pSection, BOOL bLockNow)
-    : m_bLocked(FALSE), m_pSection(pSection)
-{
-    if (bLockNow)
-        Lock();
-}
-
-CVRK_WGLock::~CVRK_WGLock() { Unlock(); }
-
-void CVRK_WGLock::Lock()
-{
-    if (!m_bLocked && m_pSection)
-    {
-        ::EnterCriticalSection(m_pSection);
-        m_bLocked = TRUE;
-    }
-}
-
-BOOL CVRK_WGLock::TryLock()
-{
-    if (!m_bLocked && m_pSection)
-        m_bLocked = ::TryEnterCriticalSection(m_pSection) ? TRUE : FALSE;
-    return m_bLocked;
-}
-
-void CVRK_WGLock::Unlock()
-{
-    if (m_bLocked)
-    {
-        ::LeaveCriticalSection(m_pSection);
-        m_bLocked = FALSE;
-    }
-}
-
-// ---- peers ------------------------------------------------------------------------
-
-void (*CWGPanelPeers::pfnShirkMenu)(CVRK_MENUWND*) = nullptr;
-void (*CWGPanelPeers::pfnSetMenuIndex)(CVRK_MENUWND*, long) = nullptr;
-void (*CWGPanelPeers::pfnShowMarkTip)(CWG_Tip*, CPoint, const CString&) = nullptr;
-void (*CWGPanelPeers::pfnSetTipIndex)(CWG_Tip*, long) = nullptr;
-long (*CWGPanelPeers::pfnTipIndex)(CWG_Tip*) = nullptr;
-void (*CWGPanelPeers::pfnDialogOnOK)(CVRK_DIALOG*) = nullptr;
-void (*CWGPanelPeers::pfnDialogOnCancel)(CVRK_DIALOG*) = nullptr;
-void (*CWGPanelPeers::pfnDialogFirstPaint)(CVRK_DIALOG*) = nullptr;
-CWnd* (*CWGPanelPeers::pfnDialogWnd)(CVRK_DIALOG*) = nullptr;
 
 // ---- construction -------------------------------------------------------------
 
@@ -76,6 +35,10 @@ BEGIN_MESSAGE_MAP(CVRK_WGPANEL, CWnd)
     ON_WM_PAINT()
     ON_WM_DRAWCLIPBOARD()
     ON_WM_KILLFOCUS()
+    ON_WM_CAPTURECHANGED()
+    ON_WM_DESTROY()
+    ON_MESSAGE(WM_IME_NOTIFY, OnImeNotify)
+    ON_MESSAGE(WGM_DEFERRED_CALLS, OnDeferredCalls)
 END_MESSAGE_MAP()
 
 CVRK_WGPANEL::CVRK_WGPANEL()
@@ -84,7 +47,8 @@ CVRK_WGPANEL::CVRK_WGPANEL()
       m_pFont(CVRK_WG::GetStyleCenter().GetDefaultFont()), m_nMouseWG(-1), m_nNowWG(-1),
       m_rcClient(0, 0, 0, 0), m_rcLastClient(0, 0, 0, 0), m_bDCCreated(FALSE), m_bFillBG(TRUE),
       m_nMarkShape(0), m_rcMark(0, 0, 0, 0), m_ptMarkFrom(0, 0), m_ptMarkTo(0, 0),
-      m_ptMarkTip(0, 0), m_pMarkTip(nullptr)
+      m_ptMarkTip(0, 0), m_pMarkTip(nullptr), m_nFocusSerial(0), m_bFramePending(FALSE),
+      m_bMarkTipPending(FALSE)
 {
     ::InitializeCriticalSection(&m_csLock);
     ZeroMemory(m_pWG, sizeof(m_pWG));
@@ -95,7 +59,18 @@ CVRK_WGPANEL::CVRK_WGPANEL()
 
 CVRK_WGPANEL::~CVRK_WGPANEL()
 {
-    // The window goes first, while this class's handlers can still run.
+    // The elements of a derived panel may already be gone (members die
+    // before this destructor runs), and the window's last messages (focus
+    // loss above all) must not reach them: let go of every element first,
+    // then of the window.
+    for (long i = 0; i < m_nWGCount; ++i)
+    {
+        if (m_pWG[i])
+            m_pWG[i]->m_pParent = nullptr;
+        m_pWG[i] = nullptr;
+    }
+    m_nNowWG = m_nMouseWG = -1;
+    m_pLastWG = nullptr;
     if (m_hWnd)
         DestroyWindow();
     m_bmpBG.DeleteObject();
@@ -116,8 +91,7 @@ int CVRK_WGPANEL::Create(CWnd* pParent)
 int CVRK_WGPANEL::Create(CVRK_DIALOG* pDialog)
 {
     m_pDialog = pDialog;
-    CWnd* pWnd = (pDialog && CWGPanelPeers::pfnDialogWnd) ? CWGPanelPeers::pfnDialogWnd(pDialog) : nullptr;
-    return Create(pWnd);
+    return Create(static_cast<CWnd*>(pDialog));
 }
 
 BOOL CVRK_WGPANEL::PreCreateWindow(CREATESTRUCTA& cs)
@@ -135,6 +109,16 @@ BOOL CVRK_WGPANEL::PreCreateWindow(CREATESTRUCTA& cs)
     return TRUE;
 }
 
+void CVRK_WGPANEL::OnDestroy()
+{
+    // An input context taken for an open candidate window goes back with
+    // the window.
+    if (m_hIMC)
+        ::ImmReleaseContext(m_hWnd, m_hIMC);
+    m_hIMC = nullptr;
+    CWnd::OnDestroy();
+}
+
 // ---- registration -------------------------------------------------------------
 
 void CVRK_WGPANEL::AddWG(CVRK_WG* pWG)
@@ -146,13 +130,35 @@ void CVRK_WGPANEL::AddWG(CVRK_WG* pWG)
     ++m_nWGCount;
 }
 
+void CVRK_WGPANEL::DetachWG(CVRK_WG* pWG)
+{
+    const long i = pWG->m_nIndex;
+    if (i < 0 || i >= m_nWGCount || m_pWG[i] != pWG)
+        return;
+    // Painting from a worker thread reads the slots under the lock.
+    CVRK_WGLock lock(&m_csLock);
+    m_pWG[i] = nullptr;
+    if (m_pLastWG == pWG)
+        m_pLastWG = nullptr;
+    if (m_nNowWG == i)
+    {
+        m_nNowWG = -1;
+        ++m_nFocusSerial;
+    }
+    if (m_nMouseWG == i)
+    {
+        m_nMouseWG = -1;
+        if (m_hWnd && ::GetCapture() == m_hWnd)
+            ::ReleaseCapture();
+    }
+}
+
 void CVRK_WGPANEL::AddMenu(CVRK_MENUWND* pMenu)
 {
     if (!pMenu || m_nMenuCount >= MAX_MENU)
         return;
     m_pMenu[m_nMenuCount] = pMenu;
-    if (CWGPanelPeers::pfnSetMenuIndex)
-        CWGPanelPeers::pfnSetMenuIndex(pMenu, m_nMenuCount);
+    WGPanelSetMenuIndex(pMenu, m_nMenuCount);
     ++m_nMenuCount;
 }
 
@@ -161,8 +167,7 @@ void CVRK_WGPANEL::AddTip(CWG_Tip* pTip)
     if (!pTip || m_nTipCount >= MAX_TIP)
         return;
     m_pTip[m_nTipCount] = pTip;
-    if (CWGPanelPeers::pfnSetTipIndex)
-        CWGPanelPeers::pfnSetTipIndex(pTip, m_nTipCount);
+    WGPanelSetTipIndex(pTip, m_nTipCount);
     ++m_nTipCount;
 }
 
@@ -171,19 +176,29 @@ CVRK_WG* CVRK_WGPANEL::ValidWG(long nIndex) const
     return (nIndex >= 0 && nIndex < m_nWGCount) ? m_pWG[nIndex] : nullptr;
 }
 
+CVRK_WG* CVRK_WGPANEL::TopmostHit(CPoint point) const
+{
+    for (long i = m_nWGCount - 1; i >= 0; --i)
+        if (m_pWG[i] && m_pWG[i]->PtInMe(point))
+            return m_pWG[i];
+    return nullptr;
+}
+
 // ---- current element and mouse owner ------------------------------------------------
 
 void CVRK_WGPANEL::SetNowWGQuiet(long nIndex)
 {
     if (nIndex < -1 || nIndex >= m_nWGCount)
         return;
+    ++m_nFocusSerial;
     if (m_nMouseWG != nIndex)
         ByeMouse();
-    if (m_nNowWG >= 0 && m_nNowWG != nIndex)
-        m_pWG[m_nNowWG]->m_bFocus = FALSE;
+    if (CVRK_WG* pOld = ValidWG(m_nNowWG))
+        if (m_nNowWG != nIndex)
+            pOld->m_bFocus = FALSE;
     m_nNowWG = nIndex;
-    if (nIndex != -1)
-        m_pWG[nIndex]->m_bFocus = TRUE;
+    if (CVRK_WG* pNew = ValidWG(nIndex))
+        pNew->m_bFocus = TRUE;
 }
 
 void CVRK_WGPANEL::SetNowWG(long nIndex)
@@ -191,11 +206,21 @@ void CVRK_WGPANEL::SetNowWG(long nIndex)
     // An index that names no element changes nothing and calls nobody.
     if (nIndex < -1 || nIndex >= m_nWGCount)
         return;
-    if (CVRK_WG* pNow = ValidWG(m_nNowWG))
+    const long nSerial = m_nFocusSerial;
+    const long nNow = m_nNowWG, nOwner = m_nMouseWG;
+    if (CVRK_WG* pNow = ValidWG(nNow))
+    {
         pNow->OnLoseFocus();
-    if (m_nMouseWG >= 0 && m_nMouseWG != m_nNowWG)
-        if (CVRK_WG* pOwner = ValidWG(m_nMouseWG))
+        if (FocusChangedSince(nSerial))
+            return;   // the hook moved the focus itself: that change stands
+    }
+    if (nOwner >= 0 && nOwner != nNow)
+        if (CVRK_WG* pOwner = ValidWG(nOwner))
+        {
             pOwner->OnLoseFocus();
+            if (FocusChangedSince(nSerial))
+                return;
+        }
     SetNowWGQuiet(nIndex);
     if (CVRK_WG* pNow = ValidWG(m_nNowWG))
         pNow->OnGetFocus();
@@ -207,14 +232,26 @@ void CVRK_WGPANEL::GiveMeMouse(long nIndex)
         return;
     if (::GetFocus() != m_hWnd)
         SetFocus();
+    // The capture first: taking it from another window tells this one
+    // nothing, but a change of owner must come after any capture message.
+    ::SetCapture(m_hWnd);
     m_nMouseWG = nIndex;
-    SetCapture();
 }
 
 void CVRK_WGPANEL::ByeMouse()
 {
     m_nMouseWG = -1;
     ::ReleaseCapture();
+}
+
+void CVRK_WGPANEL::OnCaptureChanged(CWnd* pWnd)
+{
+    // Another window took the mouse (a popup menu, another panel, a system
+    // drag): the owner is let go exactly as ByeMouse would, so it does not
+    // go on believing it holds the mouse.
+    if (CWnd::SafeHwnd(pWnd) != m_hWnd)
+        m_nMouseWG = -1;
+    Default();
 }
 
 HICON CVRK_WGPANEL::SetMyCursor(HICON hCursor)
@@ -249,8 +286,7 @@ void CVRK_WGPANEL::OnMenuCommand(long, long) {}
 
 void CVRK_WGPANEL::OnTipCommand(long nTip, long nCode)
 {
-    if (!m_pMarkTip || nCode != 2 || !CWGPanelPeers::pfnTipIndex ||
-        CWGPanelPeers::pfnTipIndex(m_pMarkTip) != nTip)
+    if (!m_pMarkTip || nCode != 2 || WGPanelTipIndex(m_pMarkTip) != nTip)
         return;
     if (m_rcMark.Width() < 1 && m_rcMark.Height() < 1)
         return;
@@ -273,6 +309,7 @@ void CVRK_WGPANEL::RouteButtonDown(CPoint point, long nButton)
     }
     if (m_nWGCount == 0)
         return;
+    const long nSerial = m_nFocusSerial;
     if (CVRK_WG* pNow = ValidWG(m_nNowWG))
     {
         if (pNow->PtInMe(point))
@@ -281,23 +318,29 @@ void CVRK_WGPANEL::RouteButtonDown(CPoint point, long nButton)
             pNow->OnButtonDown(point, nButton);
             return;
         }
+        const long nNow = m_nNowWG;
         pNow->m_bFocus = FALSE;
         pNow->OnLoseFocus();
-        m_nNowWG = -1;
-    }
-    for (long i = m_nWGCount - 1; i >= 0; --i)
-    {
-        CVRK_WG* p = m_pWG[i];
-        if (p->PtInMe(point))
-        {
-            m_nNowWG = i;
-            p->m_bFocus = TRUE;
-            p->OnGetFocus();
-            m_pLastWG = p;
-            p->OnButtonDown(point, nButton);
+        if (FocusChangedSince(nSerial))
             return;
-        }
+        if (m_nNowWG == nNow)
+            m_nNowWG = -1;
     }
+    else
+        m_nNowWG = -1;   // an empty slot is no current element
+    CVRK_WG* p = TopmostHit(point);
+    if (!p)
+        return;
+    m_nNowWG = p->m_nIndex;
+    p->m_bFocus = TRUE;
+    const long nAfter = ++m_nFocusSerial;
+    p->OnGetFocus();
+    // The element that was clicked gets the press unless its focus hook
+    // handed the focus elsewhere or the window went away.
+    if (FocusChangedSince(nAfter) || ValidWG(p->m_nIndex) != p)
+        return;
+    m_pLastWG = p;
+    p->OnButtonDown(point, nButton);
 }
 
 void CVRK_WGPANEL::RouteButtonUpOrDClick(CPoint point, long nButton, BOOL bDClick)
@@ -311,9 +354,8 @@ void CVRK_WGPANEL::RouteButtonUpOrDClick(CPoint point, long nButton, BOOL bDClic
         if (pNow && pNow->PtInMe(point))
             pTarget = pNow;
     }
-    for (long i = m_nWGCount - 1; !pTarget && i >= 0; --i)
-        if (m_pWG[i]->PtInMe(point))
-            pTarget = m_pWG[i];
+    if (!pTarget)
+        pTarget = TopmostHit(point);
     if (!pTarget)
         return;
     m_pLastWG = pTarget;
@@ -333,9 +375,8 @@ void CVRK_WGPANEL::OnRButtonDblClk(UINT, CPoint point) { RouteButtonUpOrDClick(p
 void CVRK_WGPANEL::OnMouseMove(UINT, CPoint point)
 {
     CVRK_WG* pTarget = ValidWG(m_nMouseWG);
-    for (long i = m_nWGCount - 1; !pTarget && i >= 0; --i)
-        if (m_pWG[i]->PtInMe(point))
-            pTarget = m_pWG[i];
+    if (!pTarget)
+        pTarget = TopmostHit(point);
     if (!pTarget)
     {
         ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
@@ -381,15 +422,23 @@ void CVRK_WGPANEL::OnKeyDown(UINT nChar, UINT, UINT)
         if (!pNow)
         {
             m_nNowWG = 0;   // first Tab: index only, nobody is told
+            ++m_nFocusSerial;
             return;
         }
+        const long nSerial = m_nFocusSerial;
         pNow->m_bFocus = FALSE;
         pNow->OnLoseFocus();
+        if (FocusChangedSince(nSerial))
+            return;
         m_nNowWG = (m_nNowWG + 1) % m_nWGCount;
+        const long nAfter = ++m_nFocusSerial;
         CVRK_WG* pNext = m_pWG[m_nNowWG];
+        if (!pNext)
+            return;   // an empty slot takes the focus and shows nothing
         pNext->m_bFocus = TRUE;
         pNext->OnGetFocus();
-        RefreshWG(m_nNowWG);
+        if (!FocusChangedSince(nAfter))
+            RefreshWG(pNext->m_nIndex);
         return;
     }
     CVRK_WG* pNow = ValidWG(m_nNowWG);
@@ -422,8 +471,8 @@ void CVRK_WGPANEL::OnChar(UINT nChar, UINT, UINT)
 
 void CVRK_WGPANEL::OnTimer(UINT_PTR nIDEvent)
 {
-    if (nIDEvent < (UINT_PTR)m_nWGCount)
-        m_pWG[nIDEvent]->OnTimer();
+    if (CVRK_WG* p = ValidWG(nIDEvent < (UINT_PTR)m_nWGCount ? (long)nIDEvent : -1))
+        p->OnTimer();
 }
 
 BOOL CVRK_WGPANEL::PreTranslateMessage(MSG* pMsg)
@@ -433,20 +482,17 @@ BOOL CVRK_WGPANEL::PreTranslateMessage(MSG* pMsg)
     case WM_KEYDOWN:
         if (m_pPopMenu)
         {
-            if (CWGPanelPeers::pfnShirkMenu)
-                CWGPanelPeers::pfnShirkMenu(m_pPopMenu);
+            WGPanelShirkMenu(m_pPopMenu);
             return TRUE;
         }
         if (m_pDialog && pMsg->wParam == VK_RETURN)
         {
-            if (CWGPanelPeers::pfnDialogOnOK)
-                CWGPanelPeers::pfnDialogOnOK(m_pDialog);
+            m_pDialog->OnOK();
             return TRUE;
         }
         if (m_pDialog && pMsg->wParam == VK_ESCAPE)
         {
-            if (CWGPanelPeers::pfnDialogOnCancel)
-                CWGPanelPeers::pfnDialogOnCancel(m_pDialog);
+            m_pDialog->OnCancel();
             return TRUE;
         }
         // Keys are dispatched here, so the dialog manager never turns Tab,
@@ -459,27 +505,35 @@ BOOL CVRK_WGPANEL::PreTranslateMessage(MSG* pMsg)
         ::TranslateMessage(pMsg);
         ::DispatchMessageA(pMsg);
         return TRUE;
-    case WM_IME_NOTIFY:
-        if (pMsg->wParam == IMN_OPENCANDIDATE)
-        {
-            m_hIMC = ::ImmGetContext(m_hWnd);
-            CVRK_WG* pNow = ValidWG(m_nNowWG);
-            if (pNow && pNow->m_bVisible && pNow->m_bEnable)
-            {
-                m_pLastWG = pNow;
-                pNow->OnOpenIME();
-            }
-        }
-        else if (pMsg->wParam == IMN_CLOSECANDIDATE)
-        {
-            if (m_hIMC)
-                ::ImmReleaseContext(m_hWnd, m_hIMC);
-            m_hIMC = nullptr;
-        }
-        return CWnd::PreTranslateMessage(pMsg);
     default:
+        // Input-method notifications are sent as often as posted, so they
+        // are handled in the window procedure (OnImeNotify), which sees both
+        // exactly once.
         return CWnd::PreTranslateMessage(pMsg);
     }
+}
+
+LRESULT CVRK_WGPANEL::OnImeNotify(WPARAM wParam, LPARAM)
+{
+    if (wParam == IMN_OPENCANDIDATE)
+    {
+        // A second opening without a closing keeps one context, not two.
+        if (!m_hIMC)
+            m_hIMC = ::ImmGetContext(m_hWnd);
+        CVRK_WG* pNow = ValidWG(m_nNowWG);
+        if (pNow && pNow->m_bVisible && pNow->m_bEnable)
+        {
+            m_pLastWG = pNow;
+            pNow->OnOpenIME();
+        }
+    }
+    else if (wParam == IMN_CLOSECANDIDATE)
+    {
+        if (m_hIMC && m_hWnd)
+            ::ImmReleaseContext(m_hWnd, m_hIMC);
+        m_hIMC = nullptr;
+    }
+    return m_hWnd ? Default() : 0;
 }
 
 void CVRK_WGPANEL::OnKillFocus(CWnd* pNewWnd)
@@ -493,6 +547,53 @@ void CVRK_WGPANEL::OnDrawClipboard() { Default(); }
 // ---- painting -------------------------------------------------------------------------
 
 BOOL CVRK_WGPANEL::OnEraseBkgnd(CDC*) { return TRUE; }
+
+BOOL CVRK_WGPANEL::HoldsLock() const
+{
+    return (DWORD)(ULONG_PTR)m_csLock.OwningThread == ::GetCurrentThreadId();
+}
+
+void CVRK_WGPANEL::RunDeferredCalls()
+{
+    if (HoldsLock() || !m_hWnd || (!m_bFramePending && !m_bMarkTipPending))
+        return;
+    if (::GetWindowThreadProcessId(m_hWnd, nullptr) != ::GetCurrentThreadId())
+    {
+        // Posting waits for nobody, so a painting worker cannot deadlock
+        // against the window's thread.
+        ::PostMessageA(m_hWnd, WGM_DEFERRED_CALLS, 0, 0);
+        return;
+    }
+    if (m_bFramePending)
+    {
+        m_bFramePending = FALSE;
+        if (m_pDialog)
+            m_pDialog->OnPanelPainted();
+    }
+    if (m_bMarkTipPending && m_hWnd)
+    {
+        m_bMarkTipPending = FALSE;
+        if (m_pMarkTip)
+        {
+            CPoint pt = m_ptMarkTip;
+            ClientToScreen(&pt);
+            WGPanelShowMarkTip(m_pMarkTip, pt, m_strMarkTip);
+        }
+    }
+}
+
+LRESULT CVRK_WGPANEL::OnDeferredCalls(WPARAM, LPARAM)
+{
+    RunDeferredCalls();
+    return 0;
+}
+
+void CVRK_WGPANEL::CopyToScreen(const CRect& rc)
+{
+    CClientDC dc(this);
+    CDCSelect sel(m_pBGDC, &m_bmpBG);
+    dc.BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), m_pBGDC, rc.left, rc.top, SRCCOPY);
+}
 
 void CVRK_WGPANEL::CreateMyBGDC()
 {
@@ -510,73 +611,67 @@ void CVRK_WGPANEL::CreateMyBGDC()
         m_rcLastClient = m_rcClient;
         WGCreateBackBuffer(m_bmpBG, m_rcClient.Width(), m_rcClient.Height());
     }
-    CBitmap* pOld = m_pBGDC->SelectObject(&m_bmpBG);
+    CDCSelect sel(m_pBGDC, &m_bmpBG);
     m_pBGDC->SetTextColor(0);
     if (m_bFillBG)
         m_pBGDC->FillSolidRect(0, 0, m_rcClient.Width(), m_rcClient.Height(), WG_CR_PANEL);
-    if (pOld)
-        m_pBGDC->SelectObject(pOld);
 }
 
 void CVRK_WGPANEL::RefreshAllWGs()
 {
-    CVRK_WGLock lock(&m_csLock);
-    if (!m_pBGDC->m_hDC || m_nWGCount == 0)
-        return;
-    CBitmap* pOld = m_pBGDC->SelectObject(&m_bmpBG);
-    for (long i = 0; i < m_nWGCount; ++i)
     {
-        CVRK_WG* p = m_pWG[i];
-        if (!p->m_bVisible)
-            continue;
-        p->m_bCopyParentBG = TRUE;
-        p->Paint(m_pBGDC);
-        p->m_bCopyParentBG = FALSE;
+        CVRK_WGLock lock(&m_csLock);
+        if (!m_pBGDC->m_hDC || m_nWGCount == 0)
+            return;
+        CDCSelect sel(m_pBGDC, &m_bmpBG);
+        for (long i = 0; i < m_nWGCount; ++i)
+        {
+            CVRK_WG* p = m_pWG[i];
+            if (!p || !p->m_bVisible)
+                continue;
+            p->m_bCopyParentBG = TRUE;
+            p->Paint(m_pBGDC);
+            p->m_bCopyParentBG = FALSE;
+        }
+        RefreshAfterWG(nullptr);
     }
-    RefreshAfterWG(nullptr);
-    if (pOld)
-        m_pBGDC->SelectObject(pOld);
+    RunDeferredCalls();
 }
 
 void CVRK_WGPANEL::DrawMe()
 {
     if (!m_hWnd)
         return;
-    CVRK_WGLock lock(&m_csLock);
-    CreateMyBGDC();
-    RefreshAllWGs();
     {
-        CClientDC dc(this);
-        CBitmap* pOld = m_pBGDC->SelectObject(&m_bmpBG);
-        dc.BitBlt(0, 0, m_rcClient.Width(), m_rcClient.Height(), m_pBGDC, 0, 0, SRCCOPY);
-        if (pOld)
-            m_pBGDC->SelectObject(pOld);
+        CVRK_WGLock lock(&m_csLock);
+        CreateMyBGDC();
+        RefreshAllWGs();
+        CopyToScreen(CRect(0, 0, m_rcClient.Width(), m_rcClient.Height()));
+        // The dialog's frame waits for this first content; it is painted
+        // once the lock is released.
+        if (m_pDialog && !m_pDialog->m_bNcPaintAllowed)
+            m_bFramePending = TRUE;
     }
-    if (m_pDialog && CWGPanelPeers::pfnDialogFirstPaint)
-        CWGPanelPeers::pfnDialogFirstPaint(m_pDialog);
+    RunDeferredCalls();
 }
 
 void CVRK_WGPANEL::DrawMeByOthers()
 {
-    CVRK_WGLock lock(&m_csLock);
-    CRect rc;
-    GetClientRect(&rc);
-    if (m_bDCCreated && rc == m_rcLastClient)
     {
-        // Unchanged size: the back buffer is current, only copy it.
-        CClientDC dc(this);
-        CBitmap* pOld = m_pBGDC->SelectObject(&m_bmpBG);
-        dc.BitBlt(0, 0, m_rcClient.Width(), m_rcClient.Height(), m_pBGDC, 0, 0, SRCCOPY);
-        if (pOld)
-            m_pBGDC->SelectObject(pOld);
-        return;
-    }
-    if (rc.Width() > 0 && rc.Height() > 0)
-    {
+        CVRK_WGLock lock(&m_csLock);
+        CRect rc;
+        GetClientRect(&rc);
+        if (m_bDCCreated && rc == m_rcLastClient)
+        {
+            // Unchanged size: the back buffer is current, only copy it.
+            CopyToScreen(CRect(0, 0, m_rcClient.Width(), m_rcClient.Height()));
+            return;
+        }
+        if (rc.Width() <= 0 || rc.Height() <= 0)
+            return;
         DrawMe();
-        if (m_pDialog && CWGPanelPeers::pfnDialogFirstPaint)
-            CWGPanelPeers::pfnDialogFirstPaint(m_pDialog);
     }
+    RunDeferredCalls();
 }
 
 void CVRK_WGPANEL::OnPaint()
@@ -593,22 +688,51 @@ void CVRK_WGPANEL::OnSize(UINT nType, int cx, int cy)
 
 void CVRK_WGPANEL::RefreshWG(long nIndex)
 {
-    CVRK_WG* p = ValidWG(nIndex);
-    if (!p || !m_hWnd)
+    if (!m_hWnd)
         return;
-    CVRK_WGLock lock(&m_csLock);
-    if (!m_pBGDC->m_hDC)
-        return;
-    CBitmap* pOld = m_pBGDC->SelectObject(&m_bmpBG);
-    p->Paint(m_pBGDC);
-    CRect rc(p->m_rect.left, p->m_rect.top, p->m_rect.left + p->m_nWidth, p->m_rect.top + p->m_nHeight);
-    RefreshAfterWG(&rc);
     {
-        CClientDC dc(this);
-        dc.BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), m_pBGDC, rc.left, rc.top, SRCCOPY);
+        CVRK_WGLock lock(&m_csLock);
+        CVRK_WG* p = ValidWG(nIndex);
+        if (!p || !m_pBGDC->m_hDC)
+            return;
+        CRect rc(p->m_rect.left, p->m_rect.top, p->m_rect.left + p->m_nWidth,
+                 p->m_rect.top + p->m_nHeight);
+        {
+            CDCSelect sel(m_pBGDC, &m_bmpBG);
+            p->Paint(m_pBGDC);
+            RefreshAfterWG(&rc);
+        }
+        CopyToScreen(rc);
     }
-    if (pOld)
-        m_pBGDC->SelectObject(pOld);
+    RunDeferredCalls();
+}
+
+void CVRK_WGPANEL::RefreshWGPart(long nIndex, const CRect& rcPart, CWGPartPainter* pPainter)
+{
+    if (!m_hWnd)
+        return;
+    {
+        CVRK_WGLock lock(&m_csLock);
+        CVRK_WG* p = ValidWG(nIndex);
+        if (!p || !p->m_bVisible || !m_pBGDC->m_hDC || !p->m_bDCCreated || !p->m_bmpBG.m_hObject)
+            return;
+        CRect rc;
+        if (!rc.IntersectRect(rcPart, CRect(0, 0, p->m_nWidth, p->m_nHeight)))
+            return;
+        CDCSelect selElement(p->m_pBGDC, &p->m_bmpBG);
+        if (pPainter)
+            pPainter->PaintPart(p->m_pBGDC);
+        CRect rcPanel = rc;
+        rcPanel.OffsetRect(p->m_rect.left, p->m_rect.top);
+        {
+            CDCSelect sel(m_pBGDC, &m_bmpBG);
+            m_pBGDC->BitBlt(rcPanel.left, rcPanel.top, rc.Width(), rc.Height(), p->m_pBGDC,
+                            rc.left, rc.top, SRCCOPY);
+            RefreshAfterWG(&rcPanel);
+        }
+        CopyToScreen(rcPanel);
+    }
+    RunDeferredCalls();
 }
 
 void CVRK_WGPANEL::RefreshAfterWG(CRect* pRect)
@@ -616,27 +740,25 @@ void CVRK_WGPANEL::RefreshAfterWG(CRect* pRect)
     CVRK_WGLock lock(&m_csLock);
     if (m_rcMark.IsRectEmpty())
         return;
-    CPen pen(PS_SOLID, 2, 0x0000FA);
-    CPen* pOldPen = m_pBGDC->SelectObject(&pen);
-    CBrush* pOldBrush = m_pBGDC->SelectObject(&m_brNull);
-    if (m_nMarkShape == 0)
     {
-        m_pBGDC->MoveTo(m_rcMark.left, m_rcMark.top);
-        m_pBGDC->LineTo(m_rcMark.right, m_rcMark.top);
-        m_pBGDC->LineTo(m_rcMark.right, m_rcMark.bottom);
-        m_pBGDC->LineTo(m_rcMark.left, m_rcMark.bottom);
-        m_pBGDC->LineTo(m_rcMark.left, m_rcMark.top);
+        CPen pen(PS_SOLID, 2, 0x0000FA);
+        CDCSelect selPen(m_pBGDC, &pen);
+        CDCSelect selBrush(m_pBGDC, &m_brNull);
+        if (m_nMarkShape == 0)
+        {
+            m_pBGDC->MoveTo(m_rcMark.left, m_rcMark.top);
+            m_pBGDC->LineTo(m_rcMark.right, m_rcMark.top);
+            m_pBGDC->LineTo(m_rcMark.right, m_rcMark.bottom);
+            m_pBGDC->LineTo(m_rcMark.left, m_rcMark.bottom);
+            m_pBGDC->LineTo(m_rcMark.left, m_rcMark.top);
+        }
+        else if (m_nMarkShape == 1)
+        {
+            m_pBGDC->Ellipse(&m_rcMark);
+        }
+        m_pBGDC->MoveTo(m_ptMarkFrom);
+        m_pBGDC->LineTo(m_ptMarkTo);
     }
-    else if (m_nMarkShape == 1)
-    {
-        m_pBGDC->Ellipse(&m_rcMark);
-    }
-    m_pBGDC->MoveTo(m_ptMarkFrom);
-    m_pBGDC->LineTo(m_ptMarkTo);
-    if (pOldPen)
-        m_pBGDC->SelectObject(pOldPen);
-    if (pOldBrush)
-        m_pBGDC->SelectObject(pOldBrush);
 
     if (pRect)
     {
@@ -650,10 +772,8 @@ void CVRK_WGPANEL::RefreshAfterWG(CRect* pRect)
         else if (m_ptMarkTo.y > pRect->bottom) pRect->bottom = m_ptMarkTo.y;
     }
 
-    if (m_pMarkTip && CWGPanelPeers::pfnShowMarkTip && m_hWnd)
-    {
-        CPoint pt = m_ptMarkTip;
-        ClientToScreen(&pt);
-        CWGPanelPeers::pfnShowMarkTip(m_pMarkTip, pt, m_strMarkTip);
-    }
+    // Showing the tip is a call into another window: it waits until the
+    // painting lock is released.
+    if (m_pMarkTip)
+        m_bMarkTipPending = TRUE;
 }

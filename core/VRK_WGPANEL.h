@@ -1,39 +1,35 @@
 // CVRK_WGPANEL: the child window that hosts elements, owns the back buffer
 // they paint into, copies it to the screen and turns window messages into
-// element events. CVRK_WGLock: a scoped hold on a critical section.
+// element events.
+//
+// Lifetime: elements and their panel may die in either order. An element
+// that dies first leaves an empty slot (its index is never reused); a panel
+// that dies first detaches its elements (their m_pParent becomes null)
+// before its window goes, so no element is called during its destruction.
+//
+// Re-entrancy: element hooks and the application's overrides may change the
+// current element, the mouse owner or the window itself. When one does, the
+// panel's operation in progress stops there: it never overwrites a change
+// made from inside a callback with a value it read before the call.
+//
+// Threads: painting runs under m_csLock and may be driven from a worker
+// thread. Nothing is sent to another window and no hook is called while the
+// lock is held: the dialog's first frame paint and the annotation tip wait
+// until the lock is released, and run on the panel's own thread.
 #pragma once
 #include "wgdef.h"
+#include "VRK_WGLock.h"
 
-class WG_API CVRK_WGLock
+// Draws part of an element into the element's own back buffer, for
+// RefreshWGPart: a caret, an arrow, a row, a fill.
+class WG_API CWGPartPainter
 {
 public:
-    BOOL m_bLocked;
-    CRITICAL_SECTION* m_pSection;   // not owned
-
-    CVRK_WGLock(CRITICAL_SECTION* pSection, BOOL bLockNow = TRUE);
-    virtual ~CVRK_WGLock();
-    void Lock();
-    BOOL TryLock();
-    void Unlock();
-};
-
-// What the panel needs of the three window kinds it can point to: the open
-// popup menu, the annotation tip and the owning skinned dialog. Those
-// windows belong to other subsystems and fill these in when they are built
-// into the library; every use is guarded, so a panel works without them.
-struct WG_API CWGPanelPeers
-{
-    static void (*pfnShirkMenu)(CVRK_MENUWND* pMenu);
-    static void (*pfnSetMenuIndex)(CVRK_MENUWND* pMenu, long nIndex);
-    static void (*pfnShowMarkTip)(CWG_Tip* pTip, CPoint ptScreen, const CString& strText);
-    static void (*pfnSetTipIndex)(CWG_Tip* pTip, long nIndex);
-    static long (*pfnTipIndex)(CWG_Tip* pTip);
-    static void (*pfnDialogOnOK)(CVRK_DIALOG* pDialog);
-    static void (*pfnDialogOnCancel)(CVRK_DIALOG* pDialog);
-    // Sets the dialog's frame-painted flag and sends it WM_NCPAINT, once.
-    static void (*pfnDialogFirstPaint)(CVRK_DIALOG* pDialog);
-    // The dialog window the panel is created on.
-    static CWnd* (*pfnDialogWnd)(CVRK_DIALOG* pDialog);
+    // pDC has the element's back buffer selected; coordinates are the
+    // element's own.
+    virtual void PaintPart(CDC* pDC) = 0;
+protected:
+    ~CWGPartPainter() {}
 };
 
 class WG_API CVRK_WGPANEL : public CWnd
@@ -100,8 +96,14 @@ public:
     void GiveMeMouse(long nIndex);
     void ByeMouse();
     // Repaints element nIndex and copies its rectangle to the screen; any
-    // index outside 0..m_nWGCount-1 does nothing.
+    // index outside 0..m_nWGCount-1, or an empty slot, does nothing.
     void RefreshWG(long nIndex);
+    // Repaints only rcPart (element coordinates) of element nIndex: under the
+    // painting lock, pPainter (may be null) draws into the element's back
+    // buffer, and that part is copied into the panel's back buffer and onto
+    // the screen. The element must have been painted once; a hidden element
+    // or a part outside the element does nothing.
+    void RefreshWGPart(long nIndex, const CRect& rcPart, CWGPartPainter* pPainter);
     void RefreshAllWGs();
     void SetIMPostion(long x, long y);
     HICON SetMyCursor(HICON hCursor);
@@ -127,10 +129,31 @@ protected:
     void OnPaint();
     void OnDrawClipboard();
     void OnKillFocus(CWnd* pNewWnd);
+    void OnCaptureChanged(CWnd* pWnd);
+    void OnDestroy();
+    LRESULT OnImeNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeferredCalls(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
+    friend class CVRK_WG;
+    // Called by a dying element: its slot becomes empty.
+    void DetachWG(CVRK_WG* pWG);
     void RouteButtonDown(CPoint point, long nButton);
     void RouteButtonUpOrDClick(CPoint point, long nButton, BOOL bDClick);
     CVRK_WG* ValidWG(long nIndex) const;
+    CVRK_WG* TopmostHit(CPoint point) const;
+    // The current element changed, or the window went, since nSerial was read.
+    BOOL FocusChangedSince(long nSerial) const { return m_nFocusSerial != nSerial || !m_hWnd; }
+    BOOL HoldsLock() const;
+    // Runs the calls that waited for the painting lock (on the panel's
+    // thread; from another thread they are posted to it).
+    void RunDeferredCalls();
+    void CopyToScreen(const CRect& rc);
+
+    long m_nFocusSerial;      // bumped by every change of the current element
+    BOOL m_bFramePending;     // the dialog's first frame paint waits for the lock
+    BOOL m_bMarkTipPending;   // the annotation tip waits for the lock
+    CVRK_WGPANEL(const CVRK_WGPANEL&) = delete;
+    CVRK_WGPANEL& operator=(const CVRK_WGPANEL&) = delete;
 };

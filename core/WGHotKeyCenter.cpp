@@ -4,6 +4,29 @@
 static CWGHotKeyCenter* s_pCurrent = nullptr;
 static HHOOK s_hAppHook = nullptr;
 static HHOOK s_hLowLevelHook = nullptr;
+// The center that installed each hook: only it removes the hook.
+static const CWGHotKeyCenter* s_pAppHookOwner = nullptr;
+static const CWGHotKeyCenter* s_pLowLevelHookOwner = nullptr;
+
+// Installs a fresh hook for pOwner, removing the library's previous one.
+static void InstallHook(HHOOK& hHook, const CWGHotKeyCenter*& pHookOwner,
+                        const CWGHotKeyCenter* pOwner, int idHook, HOOKPROC pfn, DWORD dwThreadId)
+{
+    if (hHook)
+        ::UnhookWindowsHookEx(hHook);
+    hHook = ::SetWindowsHookExA(idHook, pfn, WGGetLibraryInstance(), dwThreadId);
+    pHookOwner = hHook ? pOwner : nullptr;
+}
+
+static void RemoveHook(HHOOK& hHook, const CWGHotKeyCenter*& pHookOwner, const CWGHotKeyCenter* pOwner)
+{
+    if (pHookOwner != pOwner)
+        return;
+    if (hHook)
+        ::UnhookWindowsHookEx(hHook);
+    hHook = nullptr;
+    pHookOwner = nullptr;
+}
 
 CWGHotKeyCenter::CWGHotKeyCenter() : m_pfnAppHotKey(nullptr), m_pfnGlobalHotKey(nullptr)
 {
@@ -13,7 +36,6 @@ CWGHotKeyCenter::CWGHotKeyCenter() : m_pfnAppHotKey(nullptr), m_pfnGlobalHotKey(
 CWGHotKeyCenter::CWGHotKeyCenter(const CWGHotKeyCenter& other)
     : m_pfnAppHotKey(other.m_pfnAppHotKey), m_pfnGlobalHotKey(other.m_pfnGlobalHotKey)
 {
-    s_pCurrent = this;
 }
 
 CWGHotKeyCenter& CWGHotKeyCenter::operator=(const CWGHotKeyCenter& other)
@@ -43,14 +65,10 @@ void CWGHotKeyCenter::SetAppHotKeyProc(WGHOTKEYPROC pfn, DWORD dwThreadId)
         m_pfnAppHotKey = pfn;
         // One application hook for the library: a second center's hook
         // replaces the first rather than leaking it.
-        if (s_hAppHook)
-            ::UnhookWindowsHookEx(s_hAppHook);
-        s_hAppHook = ::SetWindowsHookExA(WH_KEYBOARD, AppHookProc, WGGetLibraryInstance(), dwThreadId);
+        InstallHook(s_hAppHook, s_pAppHookOwner, this, WH_KEYBOARD, AppHookProc, dwThreadId);
         return;
     }
-    if (s_hAppHook)
-        ::UnhookWindowsHookEx(s_hAppHook);
-    s_hAppHook = nullptr;
+    RemoveHook(s_hAppHook, s_pAppHookOwner, this);
     m_pfnAppHotKey = nullptr;
 }
 
@@ -61,14 +79,10 @@ void CWGHotKeyCenter::SetGlobalHotKeyProc(WGHOTKEYPROC pfn)
         if (m_pfnGlobalHotKey)
             return;
         m_pfnGlobalHotKey = pfn;
-        if (s_hLowLevelHook)
-            ::UnhookWindowsHookEx(s_hLowLevelHook);
-        s_hLowLevelHook = ::SetWindowsHookExA(WH_KEYBOARD_LL, LowLevelHookProc, WGGetLibraryInstance(), 0);
+        InstallHook(s_hLowLevelHook, s_pLowLevelHookOwner, this, WH_KEYBOARD_LL, LowLevelHookProc, 0);
         return;
     }
-    if (s_hLowLevelHook)
-        ::UnhookWindowsHookEx(s_hLowLevelHook);
-    s_hLowLevelHook = nullptr;
+    RemoveHook(s_hLowLevelHook, s_pLowLevelHookOwner, this);
     m_pfnGlobalHotKey = nullptr;
 }
 

@@ -13,16 +13,18 @@ class WG_API CWGHotKeyCenter
 public:
     // Both callbacks null; this object becomes the one the hooks report to.
     CWGHotKeyCenter();
-    // Copies both callbacks (the hooks stay as they are).
+    // A copy has the same callbacks but neither becomes the center the
+    // hooks report to nor owns the hooks: its death leaves them alone.
     CWGHotKeyCenter(const CWGHotKeyCenter& other);
     CWGHotKeyCenter& operator=(const CWGHotKeyCenter& other);
-    // Clears both callbacks, which removes both hooks.
+    // Clears both callbacks, which removes the hooks this center installed.
     virtual ~CWGHotKeyCenter();
 
     // With a callback and none set yet: stores it and hooks thread
-    // dwThreadId. With a callback while one is set: nothing changes (set
-    // null first to replace it). Null: unhooks and clears. The hooks are
-    // library-wide, so whichever center clears removes the hook.
+    // dwThreadId (replacing a hook another center installed: there is one
+    // per library). With a callback while one is set: nothing changes (set
+    // null first to replace it). Null: clears the callback and removes the
+    // hook if this center installed it.
     void SetAppHotKeyProc(WGHOTKEYPROC pfn, DWORD dwThreadId);
     WGHOTKEYPROC GetAppHotKeyProc() const { return m_pfnAppHotKey; }
     // The same for the low-level hook of the whole desktop. That hook runs

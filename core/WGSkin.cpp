@@ -1,4 +1,6 @@
 #include "WGSkin.h"
+#include <map>
+#include <memory>
 
 BOOL WGLoadSkin(CBitmap& bmp, UINT nID)
 {
@@ -13,6 +15,23 @@ BOOL WGLoadSkin(CBitmap& bmp, UINT nID)
     LPCSTR lpszName = MAKEINTRESOURCEA(nID);
     HINSTANCE hInst = AfxFindResourceHandle(lpszName, RT_BITMAP);
     return bmp.Attach(::LoadImageA(hInst, lpszName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+HBITMAP WGSharedSkin(UINT nID)
+{
+    // Skins are drawn from worker threads too (the progress bar's timer).
+    static SRWLOCK s_lock = SRWLOCK_INIT;
+    static std::map<UINT, std::unique_ptr<CBitmap>> s_skins;
+    AcquireSRWLockExclusive(&s_lock);
+    std::unique_ptr<CBitmap>& pSkin = s_skins[nID];
+    if (!pSkin)
+    {
+        pSkin.reset(new CBitmap);
+        WGLoadSkin(*pSkin, nID);
+    }
+    HBITMAP hSkin = (HBITMAP)pSkin->m_hObject;
+    ReleaseSRWLockExclusive(&s_lock);
+    return hSkin;
 }
 
 void WGDrawThreePiece(CDC* pDC, const CRect& rcDest, CDC* pSkinDC, int xSrc, int ySrc,

@@ -7,6 +7,19 @@
 // chain that has it. FALSE (and the bitmap stays empty) when none has it.
 WG_API BOOL WGLoadSkin(CBitmap& bmp, UINT nID);
 
+// Skin bitmap nID shared by every element and window that draws from it:
+// loaded once per process at its first use (as WGLoadSkin loads it) and
+// kept until the library unloads. Null when no module has it. A private
+// copy per element cost about 16 KB of each element's memory.
+WG_API HBITMAP WGSharedSkin(UINT nID);
+
+// The skin an element or window draws from: its own bitmap when the
+// application gave it one, else the shared skin nID.
+inline HBITMAP WGSkinOf(const CBitmap& bmpOwn, UINT nID)
+{
+    return bmpOwn.m_hObject ? (HBITMAP)bmpOwn.m_hObject : WGSharedSkin(nID);
+}
+
 // Draws a horizontally stretched three-piece skin into rcDest: the left edge
 // (nLeft pixels wide), the middle column(s) (nMid wide) stretched over the
 // rest and the right edge (nRight wide), each nSrcH rows from (xSrc, ySrc)

@@ -1,5 +1,5 @@
 #include "WGThread.h"
-#include "VRK_WGPANEL.h"
+#include "VRK_WGLock.h"
 #include <process.h>
 #include <stddef.h>
 

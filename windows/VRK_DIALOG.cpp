@@ -6,43 +6,7 @@
 #include "WGLibrary.h"
 #include "WGSkin.h"
 #include "WGVersion.h"
-
-// ---- how the panel reaches its dialog ----------------------------------------
-
-struct CVRK_DIALOGPeers
-{
-    static void OnOK(CVRK_DIALOG* pDialog)
-    {
-        if (pDialog)
-            pDialog->OnOK();
-    }
-    static void OnCancel(CVRK_DIALOG* pDialog)
-    {
-        if (pDialog)
-            pDialog->OnCancel();
-    }
-    // The frame waits for the panel's first full paint, so the window never
-    // shows a skinned frame around an empty client area.
-    static void FirstPaint(CVRK_DIALOG* pDialog)
-    {
-        if (!pDialog || pDialog->m_bNcPaintAllowed)
-            return;
-        pDialog->m_bNcPaintAllowed = TRUE;
-        if (pDialog->m_hWnd)
-            pDialog->SendMessage(WM_NCPAINT, 0, 0);
-    }
-    static CWnd* Wnd(CVRK_DIALOG* pDialog) { return pDialog; }
-
-    CVRK_DIALOGPeers()
-    {
-        CWGPanelPeers::pfnDialogOnOK = OnOK;
-        CWGPanelPeers::pfnDialogOnCancel = OnCancel;
-        CWGPanelPeers::pfnDialogFirstPaint = FirstPaint;
-        CWGPanelPeers::pfnDialogWnd = Wnd;
-    }
-};
-
-static CVRK_DIALOGPeers s_dialogPeers;
+#include "WGPanelPopups.h"
 
 // ---- helpers ---------------------------------------------------------------------------
 
@@ -174,6 +138,17 @@ void CVRK_DIALOG::SetWindowTitle(CString strTitle)
         SendMessage(WM_NCPAINT, 1, 0);
 }
 
+void CVRK_DIALOG::OnPanelPainted()
+{
+    // The frame waits for the panel's first full paint, so the window never
+    // shows a skinned frame around an empty client area.
+    if (m_bNcPaintAllowed)
+        return;
+    m_bNcPaintAllowed = TRUE;
+    if (m_hWnd)
+        SendMessage(WM_NCPAINT, 0, 0);
+}
+
 BOOL CVRK_DIALOG::OnInitDialog()
 {
     CDialog::OnInitDialog();
@@ -248,8 +223,7 @@ void CVRK_DIALOG::OnOK()
     }
     if (m_pPanel->m_pPopMenu)
     {
-        if (CWGPanelPeers::pfnShirkMenu)
-            CWGPanelPeers::pfnShirkMenu(m_pPanel->m_pPopMenu);
+        WGPanelShirkMenu(m_pPanel->m_pPopMenu);
         return;
     }
     // A panel that does not take Enter hands it to its current element.
@@ -266,8 +240,7 @@ void CVRK_DIALOG::OnCancel()
     }
     if (m_pPanel->m_pPopMenu)
     {
-        if (CWGPanelPeers::pfnShirkMenu)
-            CWGPanelPeers::pfnShirkMenu(m_pPanel->m_pPopMenu);
+        WGPanelShirkMenu(m_pPanel->m_pPopMenu);
         return;
     }
     if (m_pPanel->OnCancel() == 0 && m_pPanel->PreClose() == 1)

@@ -65,6 +65,9 @@ public:
     virtual void OnOK();
     virtual void OnCancel();
     virtual BOOL OnInitDialog();
+    // Called by the panel after its first full paint (outside its painting
+    // lock): paints the frame once.
+    void OnPanelPainted();
 
 protected:
     // Recomputes m_rcWindow and the title-button and logo rectangles from
@@ -103,7 +106,6 @@ private:
     // the early size and move messages of a sizable window must not touch it.
     BOOL m_bPlaced;
 
-    friend struct CVRK_DIALOGPeers;
     CVRK_DIALOG(const CVRK_DIALOG&) = delete;
     CVRK_DIALOG& operator=(const CVRK_DIALOG&) = delete;
 };

@@ -1,0 +1,24 @@
+// CVRK_WGLock: a scoped hold on a critical section. The section is
+// recursive, so a thread that holds it may take it again; each guard leaves
+// only what it entered itself.
+#pragma once
+#include "wgdef.h"
+
+class WG_API CVRK_WGLock
+{
+public:
+    BOOL m_bLocked;                 // this guard holds the section
+    CRITICAL_SECTION* m_pSection;   // not owned
+
+    CVRK_WGLock(CRITICAL_SECTION* pSection, BOOL bLockNow = TRUE);
+    virtual ~CVRK_WGLock();
+    void Lock();
+    // Enters only if the section is free (or already ours); never waits.
+    BOOL TryLock();
+    void Unlock();
+
+private:
+    // A copy would leave the section twice.
+    CVRK_WGLock(const CVRK_WGLock&) = delete;
+    CVRK_WGLock& operator=(const CVRK_WGLock&) = delete;
+};
