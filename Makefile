@@ -4,7 +4,7 @@ BUILD := build
 JOBS  ?= $(shell nproc)
 GEN   := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 
-.PHONY: all bootstrap build build64 build32 test demo bench storm clean
+.PHONY: all bootstrap build build64 build32 test golden demo bench storm clean
 
 all: build
 
@@ -25,6 +25,12 @@ build: build64 build32
 
 test: build
 	tools/with-display ctest --test-dir $(BUILD)/x86_64 --output-on-failure
+
+# Rewrites tests/golden/*.bmp from what the library draws now; look at
+# every changed picture before committing it.
+golden: build64
+	WG_UPDATE_GOLDEN=1 tools/with-display ctest --test-dir $(BUILD)/x86_64 \
+	  -R '^(core|controls|windows)$$' --output-on-failure
 
 demo: build64
 	tools/with-display tools/run-demo $(BUILD)

@@ -147,46 +147,6 @@ inline COLORREF ElementPixel(CVRK_WG& wg, int x, int y)
     return PixelOf(wg.m_pBGDC, wg.m_bmpBG, x, y);
 }
 
-// The pixels of an element's back buffer with pszText drawn over them at
-// (x, y) in pFont and colour cr, row by row: what a caption must look like
-// when the element draws it over that background.
-inline std::vector<COLORREF> TextOverCopy(CVRK_WG& blank, CFont* pFont, COLORREF cr,
-                                          const char* pszText, int x, int y)
-{
-    const int w = blank.m_nWidth, h = blank.m_nHeight;
-    CClientDC dcScreen(nullptr);
-    CDC dc;
-    dc.CreateCompatibleDC(&dcScreen);
-    CBitmap bmp;
-    bmp.CreateCompatibleBitmap(&dcScreen, w, h);
-    CBitmap* pOldBmp = dc.SelectObject(&bmp);
-    CBitmap* pOldBlank = blank.m_pBGDC->SelectObject(&blank.m_bmpBG);
-    dc.BitBlt(0, 0, w, h, blank.m_pBGDC, 0, 0, SRCCOPY);
-    blank.m_pBGDC->SelectObject(pOldBlank);
-    CFont* pOldFont = dc.SelectObject(pFont);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(cr);
-    dc.TextOut(x, y, pszText, (int)strlen(pszText));
-    std::vector<COLORREF> px;
-    for (int j = 0; j < h; ++j)
-        for (int i = 0; i < w; ++i)
-            px.push_back(dc.GetPixel(i, j));
-    dc.SelectObject(pOldFont);
-    dc.SelectObject(pOldBmp);
-    return px;
-}
-
-// Number of pixels of the element's back buffer, within columns
-// xFrom..w-1, that differ from the reference grid (see TextOverCopy).
-inline int CountDiffering(CVRK_WG& wg, const std::vector<COLORREF>& ref, int xFrom = 0)
-{
-    int n = 0;
-    for (int j = 0; j < wg.m_nHeight; ++j)
-        for (int i = xFrom; i < wg.m_nWidth; ++i)
-            n += ElementPixel(wg, i, j) != ref[(size_t)j * wg.m_nWidth + i];
-    return n;
-}
-
 // Sends a user's mouse actions to a panel window, from a script of tokens
 // separated by spaces: "m" move, "d" left down, "u" left up, "D" left
 // double-click, "r" right down, "R" right up, each followed by the client
@@ -216,44 +176,6 @@ inline void PlayMouse(CWnd& panel, const char* script)
     }
 }
 
-// When WG_DUMP_DIR is set, saves the panel's back buffer there as
-// <name>.bmp (24-bit) so a person can look at what a test drew. FALSE when
-// not asked for or when the file cannot be written.
-inline BOOL DumpPanel(CVRK_WGPANEL& panel, const char* name)
-{
-    const char* dir = getenv("WG_DUMP_DIR");
-    if (!dir || !*dir || !panel.m_bmpBG.m_hObject)
-        return FALSE;
-    BITMAP bm = {};
-    panel.m_bmpBG.GetBitmap(&bm);
-    BITMAPINFOHEADER bih = {};
-    bih.biSize = sizeof(bih);
-    bih.biWidth = bm.bmWidth;
-    bih.biHeight = bm.bmHeight;   // bottom-up, as BMP files store rows
-    bih.biPlanes = 1;
-    bih.biBitCount = 24;
-    bih.biCompression = BI_RGB;
-    const DWORD nStride = ((DWORD)bm.bmWidth * 3 + 3) & ~3u;
-    std::vector<BYTE> bits((size_t)nStride * bm.bmHeight);
-    HDC hScreen = ::GetDC(nullptr);
-    const int nRows = ::GetDIBits(hScreen, (HBITMAP)panel.m_bmpBG.m_hObject, 0, bm.bmHeight,
-                                  bits.data(), (BITMAPINFO*)&bih, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, hScreen);
-    if (nRows != bm.bmHeight)
-        return FALSE;
-    BITMAPFILEHEADER bfh = {};
-    bfh.bfType = 0x4D42;
-    bfh.bfOffBits = sizeof(bfh) + sizeof(bih);
-    bfh.bfSize = bfh.bfOffBits + (DWORD)bits.size();
-    const std::string path = std::string(dir) + "/" + name + ".bmp";
-    FILE* f = fopen(path.c_str(), "wb");
-    if (!f)
-        return FALSE;
-    const bool ok = fwrite(&bfh, sizeof(bfh), 1, f) == 1 && fwrite(&bih, sizeof(bih), 1, f) == 1 &&
-                    fwrite(bits.data(), 1, bits.size(), f) == bits.size();
-    return fclose(f) == 0 && ok;
-}
-
 // The lParam of a key message as the keyboard makes it: repeat count 1,
 // the scan code, and for a release the previous-state and transition bits.
 inline LPARAM KeyData(UINT vk, bool bUp)
@@ -274,23 +196,6 @@ protected:
         Pump();
         AfxDeleteTempMaps();
     }
-};
-
-// Reads the pixels of a skin bitmap, loaded the way the elements load it.
-class SkinReader
-{
-public:
-    BOOL Load(UINT nID)
-    {
-        if (!m_dc.m_hDC)
-            m_dc.CreateCompatibleDC(nullptr);
-        return WGLoadSkin(m_bmp, nID);
-    }
-    COLORREF operator()(int x, int y) { return PixelOf(&m_dc, m_bmp, x, y); }
-
-private:
-    CBitmap m_bmp;
-    CDC m_dc;
 };
 
 // Fixture: a host window, a recording panel on it and a log.

@@ -1,8 +1,8 @@
 // Support for the skinned-dialog tests: a dialog that records what reaches
 // the default handling and runs a script inside its own modal loop, a panel
-// with adjustable answers, and readers for window and skin pixels.
+// with adjustable answers, and pictures of the frame.
 #pragma once
-#include "wgtest.h"
+#include "golden.h"
 #include "WGLibrary.h"
 #include <functional>
 
@@ -58,9 +58,6 @@ public:
     std::function<void(TestDialog&)> m_fnInLoop;
 
     explicit TestDialog(CWnd* pParent = nullptr) : CVRK_DIALOG(pParent) {}
-
-    // Protected members the tests look at.
-    using CVRK_DIALOG::RecalcTitleButtonPos;
 
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
@@ -129,56 +126,30 @@ inline CRect WindowRect(CWnd& wnd)
     return rc;
 }
 
-// Pixel of a window at window coordinates, frame included.
-inline COLORREF WindowPixel(CWnd& wnd, int x, int y)
+// The window's own pixels (frame included) within rc, in window
+// coordinates; what lies outside the window's region is magenta, so that a
+// picture shows the shape and never what happens to be behind it.
+inline wgtest::Image FrameImage(CWnd& wnd, const CRect& rc)
 {
     HDC hdc = ::GetWindowDC(wnd.m_hWnd);
-    COLORREF c = ::GetPixel(hdc, x, y);
+    wgtest::Image img = wgtest::Capture(hdc, rc);
     ::ReleaseDC(wnd.m_hWnd, hdc);
-    return c;
+    CRgn rgn;
+    rgn.CreateRectRgn(0, 0, 0, 0);
+    if (::GetWindowRgn(wnd.m_hWnd, rgn) != ERROR)
+        for (int y = 0; y < img.h; ++y)
+            for (int x = 0; x < img.w; ++x)
+                if (!rgn.PtInRegion(rc.left + x, rc.top + y))
+                    img.Set(x, y, 0xFF00FF);
+    return img;
 }
 
-// Skin bitmap 3002, read through its own memory DC.
-class Skin
+// b below a (both as wide): several states in one picture.
+inline wgtest::Image Stack(wgtest::Image a, const wgtest::Image& b)
 {
-public:
-    Skin()
-    {
-        WGLoadSkin(m_bmp, 3002);
-        m_dc.CreateCompatibleDC(nullptr);
-        m_pOld = m_dc.SelectObject(&m_bmp);
-    }
-    ~Skin()
-    {
-        if (m_pOld)
-            m_dc.SelectObject(m_pOld);
-    }
-    COLORREF At(int x, int y) { return m_dc.GetPixel(x, y); }
-    BOOL Loaded() const { return m_bmp.m_hObject != nullptr; }
-    CDC* DC() { return &m_dc; }
-
-private:
-    CBitmap m_bmp;
-    CDC m_dc;
-    CBitmap* m_pOld = nullptr;
-};
-
-// Compares a w x h block of the window at (x, y) with the skin at (sx, sy);
-// returns a description of the first difference, or "" when they match.
-inline std::string CompareBlock(CWnd& wnd, int x, int y, Skin& skin, int sx, int sy, int w, int h)
-{
-    HDC hdc = ::GetWindowDC(wnd.m_hWnd);
-    std::string s;
-    for (int j = 0; j < h && s.empty(); ++j)
-        for (int i = 0; i < w && s.empty(); ++i)
-        {
-            COLORREF a = ::GetPixel(hdc, x + i, y + j), e = skin.At(sx + i, sy + j);
-            if (a != e)
-                s = Fmt("window (%d,%d)=%06lx, skin (%d,%d)=%06lx", x + i, y + j, (unsigned long)a,
-                        sx + i, sy + j, (unsigned long)e);
-        }
-    ::ReleaseDC(wnd.m_hWnd, hdc);
-    return s;
+    a.bits.insert(a.bits.end(), b.bits.begin(), b.bits.end());
+    a.h += b.h;
+    return a;
 }
 
 } // namespace wgdlg

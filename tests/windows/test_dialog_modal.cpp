@@ -1,7 +1,8 @@
 // The skinned dialog's modal run: the modal-dialog stack, event 1002, Enter
-// and Escape through the panel, nested dialogs and the destroy callback.
+// and Escape through the panel, nested dialogs, lifetime and the destroy
+// callback.
 #include "dlgtest.h"
-#include <vector>
+#include <memory>
 
 using namespace wgdlg;
 
@@ -21,8 +22,28 @@ void CALLBACK RecordEvent(UINT nMsg, UINT wParam, LPARAM lParam)
     g_events.push_back({ nMsg, wParam, lParam, CVRK_WG::GetStyleCenter().GetCounOfDomodalDlg() });
 }
 
-std::vector<LPARAM> g_destroyed;
-void CALLBACK RecordDestroy(LPARAM nParam) { g_destroyed.push_back(nParam); }
+typedef std::function<void(TestDialog&)> Step;
+
+// Runs one step per script message inside the modal loop; a step that does
+// not end the dialog posts the next run. Running out of steps means the
+// dialog should have ended.
+void Script(TestDialog& dlg, std::vector<Step> steps)
+{
+    auto pNext = std::make_shared<size_t>(0);
+    dlg.m_fnInLoop = [pNext, steps](TestDialog& d) {
+        if (*pNext < steps.size())
+            return steps[(*pNext)++](d);
+        ADD_FAILURE() << "the dialog should have ended";
+        d.EndDialog(99);
+    };
+}
+
+// Posts a key to hTarget and the next script run behind it.
+void PostKeyThenStep(TestDialog& d, HWND hTarget, UINT vk)
+{
+    ::PostMessageA(hTarget, WM_KEYDOWN, vk, 0x00000001);
+    d.PostMessage(TestDialog::WM_RUN_SCRIPT);
+}
 
 class ModalTest : public ::testing::Test
 {
@@ -31,6 +52,7 @@ protected:
     wgtest::Probe m_probe;
     TestPanel m_panel;
     CWGStyleCenter& m_sc = CVRK_WG::GetStyleCenter();
+    const long m_nBase = m_sc.GetCounOfDomodalDlg();
 
     void SetUp() override
     {
@@ -43,35 +65,37 @@ protected:
     void TearDown() override
     {
         CVRK_WG::GetEventCenter().SetEventProc(nullptr);
+        EXPECT_EQ(m_nBase, m_sc.GetCounOfDomodalDlg());
         wgtest::Pump();
         AfxDeleteTempMaps();
     }
-    void Prepare(TestDialog& d, const char* pszName, bool bPanel = true)
+    void Prepare(TestDialog& d, const char* pszName, CVRK_WGPANEL* pPanel = nullptr)
     {
         d.m_pLog = &m_log;
         d.m_strName = pszName;
         d.m_rcWindow = CRect(600, 400, 900, 600);
-        if (bPanel)
-            d.m_pPanel = &m_panel;
+        d.m_pPanel = pPanel;
     }
-    // Posts a key to the panel and the next script step behind it.
-    static void PostKeyThenStep(TestDialog& d, HWND hTarget, UINT vk)
+    // The dialogs that event 1002 announced, in order.
+    std::vector<LPARAM> Announced()
     {
-        ::PostMessageA(hTarget, WM_KEYDOWN, vk, 0x00000001);
-        d.PostMessage(TestDialog::WM_RUN_SCRIPT);
+        std::vector<LPARAM> v;
+        for (const auto& e : g_events)
+            if (e.nMsg == 1002 && e.wParam == 0)
+                v.push_back(e.lParam);
+        return v;
     }
 };
 
 TEST_F(ModalTest, RunsOnTheModalStackAndAnnouncesItsEndWith1002)
 {
     TestDialog dlg;
-    Prepare(dlg, "A");
-    const long nBase = m_sc.GetCounOfDomodalDlg();
+    Prepare(dlg, "A", &m_panel);
     long nInLoop = -1;
     CDialog* pTop = nullptr;
     BOOL bVisible = FALSE;
     dlg.m_fnInLoop = [&](TestDialog& d) {
-        nInLoop = m_sc.GetCounOfDomodalDlg() - nBase;
+        nInLoop = m_sc.GetCounOfDomodalDlg() - m_nBase;
         pTop = m_sc.GetModalDialog(m_sc.GetCounOfDomodalDlg() - 1);
         bVisible = d.IsWindowVisible();
         EXPECT_TRUE(g_events.empty());
@@ -81,62 +105,37 @@ TEST_F(ModalTest, RunsOnTheModalStackAndAnnouncesItsEndWith1002)
     EXPECT_EQ(1, nInLoop);
     EXPECT_EQ(&dlg, pTop);
     EXPECT_TRUE(bVisible);
-    EXPECT_EQ(nBase, m_sc.GetCounOfDomodalDlg());
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     ASSERT_EQ(1u, g_events.size());
-    EXPECT_EQ(1002u, g_events[0].nMsg);
-    EXPECT_EQ(0u, g_events[0].wParam);
-    EXPECT_EQ((LPARAM)&dlg, g_events[0].lParam);   // the whole pointer, on 64 bits too
-    EXPECT_EQ(nBase, g_events[0].nModalCount);      // off the stack before the event
+    EXPECT_EQ(std::vector<LPARAM>{ (LPARAM)&dlg }, Announced());   // the whole pointer, on 64 bits too
+    EXPECT_EQ(m_nBase, g_events[0].nModalCount);                  // off the stack before the event
 }
 
 TEST_F(ModalTest, EnterAndEscapeGoThroughThePanel)
 {
     TestDialog dlg;
-    Prepare(dlg, "A");
-    int nStep = 0;
-    dlg.m_fnInLoop = [&](TestDialog& d) {
-        HWND hPanel = m_panel.m_hWnd;
-        switch (nStep++)
-        {
-        case 0:   // the panel has the focus, so keys start there
-            EXPECT_EQ(hPanel, ::GetFocus());
-            m_probe.Create(&m_panel, 10, 10, 50, 20);
-            m_panel.SetNowWG(0);
-            m_log.Clear();
-            m_panel.m_nOKResult = 0;
-            PostKeyThenStep(d, hPanel, VK_RETURN);
-            break;
-        case 1:
+    Prepare(dlg, "A", &m_panel);
+    auto key = [&](UINT vk, int nOK, int nCancel, int nPreClose) {
+        return [=](TestDialog& d) {
             m_log.Add("--");
-            m_panel.m_nOKResult = 1;
-            PostKeyThenStep(d, hPanel, VK_RETURN);
-            break;
-        case 2:
-            m_log.Add("--");
-            m_panel.m_nCancelResult = 1;
-            PostKeyThenStep(d, hPanel, VK_ESCAPE);
-            break;
-        case 3:
-            m_log.Add("--");
-            m_panel.m_nCancelResult = 0;
-            m_panel.m_nPreClose = 0;
-            PostKeyThenStep(d, hPanel, VK_ESCAPE);
-            break;
-        case 4:
-            m_log.Add("--");
-            EXPECT_TRUE(d.IsWindowVisible());
-            m_panel.m_nPreClose = 1;
-            PostKeyThenStep(d, hPanel, VK_ESCAPE);
-            break;
-        default:
-            ADD_FAILURE() << "the dialog should have ended";
-            d.EndDialog(99);
-        }
+            m_panel.m_nOKResult = nOK;
+            m_panel.m_nCancelResult = nCancel;
+            m_panel.m_nPreClose = nPreClose;
+            PostKeyThenStep(d, m_panel.m_hWnd, vk);
+        };
     };
+    Script(dlg, { [&](TestDialog& d) {
+                     EXPECT_EQ(m_panel.m_hWnd, ::GetFocus());   // keys start at the panel
+                     m_probe.Create(&m_panel, 10, 10, 50, 20);
+                     m_panel.SetNowWG(0);
+                     m_log.Clear();
+                     d.PostMessage(TestDialog::WM_RUN_SCRIPT);
+                 },
+                  key(VK_RETURN, 0, 0, 1), key(VK_RETURN, 1, 0, 1), key(VK_ESCAPE, 0, 1, 1),
+                  key(VK_ESCAPE, 0, 0, 0), key(VK_ESCAPE, 0, 0, 1) });
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    EXPECT_EQ("panel ok | 0:char 13 | -- | panel ok | -- | panel cancel | -- | panel cancel | preclose 0 | -- | "
-              "panel cancel | preclose 1 | 0:lose | hide A",
+    EXPECT_EQ("-- | panel ok | 0:char 13 | -- | panel ok | -- | panel cancel | -- | panel cancel | preclose 0 | "
+              "-- | panel cancel | preclose 1 | 0:lose | hide A",
               m_log.Joined());
 }
 
@@ -160,84 +159,48 @@ TEST_F(ModalTest, AButtonPressInTheDialogEndsItsModalRun)
     EndOnPressPanel panel;
     panel.m_pLog = &m_log;
     TestDialog dlg;
-    Prepare(dlg, "A", false);
-    dlg.m_pPanel = &panel;
-    const long nBase = m_sc.GetCounOfDomodalDlg();
-    int nStep = 0;
-    dlg.m_fnInLoop = [&](TestDialog& d) {
-        if (nStep++ == 0)
-        {
-            panel.m_btn.Create(&panel, "OK", 20, 20, 90, 19, FALSE);
-            panel.DrawMe();
-            m_log.Clear();
-            panel.PostMessage(WM_MOUSEMOVE, 0, wgtest::XY(30, 25));
-            panel.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, wgtest::XY(30, 25));
-            d.PostMessage(TestDialog::WM_RUN_SCRIPT);
-        }
-        else
-        {
-            ADD_FAILURE() << "the press did not end the dialog";
-            d.EndDialog(99);
-        }
-    };
+    Prepare(dlg, "A", &panel);
+    Script(dlg, { [&](TestDialog& d) {
+        panel.m_btn.Create(&panel, "OK", 20, 20, 90, 19, FALSE);
+        panel.DrawMe();
+        m_log.Clear();
+        panel.PostMessage(WM_MOUSEMOVE, 0, wgtest::XY(30, 25));
+        panel.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, wgtest::XY(30, 25));
+        d.PostMessage(TestDialog::WM_RUN_SCRIPT);
+    } });
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ("cmd 0 5 | hide A", m_log.Joined());
-    EXPECT_EQ(nBase, m_sc.GetCounOfDomodalDlg());
-    ASSERT_EQ(1u, g_events.size());
-    EXPECT_EQ((LPARAM)&dlg, g_events[0].lParam);
+    EXPECT_EQ(std::vector<LPARAM>{ (LPARAM)&dlg }, Announced());
 }
 
-TEST_F(ModalTest, WithoutAPanelOkAndCancelEndTheDialog)
+TEST_F(ModalTest, WithoutAPanelOkAndEscapeEndTheDialog)
 {
-    {
-        TestDialog dlg;
-        Prepare(dlg, "A", false);
-        dlg.m_fnInLoop = [](TestDialog& d) { d.OnOK(); };
-        EXPECT_EQ(IDOK, dlg.DoModal());
-    }
-    {
-        // Escape on the dialog itself reaches OnCancel through the dialog manager.
-        TestDialog dlg;
-        Prepare(dlg, "B", false);
-        int nStep = 0;
-        dlg.m_fnInLoop = [&](TestDialog& d) {
-            if (nStep++ == 0)
-            {
-                d.SetFocus();
-                PostKeyThenStep(d, d.m_hWnd, VK_ESCAPE);
-            }
-            else
-            {
-                ADD_FAILURE() << "Escape did not end the dialog";
-                d.EndDialog(99);
-            }
-        };
-        EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    }
+    TestDialog a, b;
+    Prepare(a, "A");
+    a.m_fnInLoop = [](TestDialog& d) { d.OnOK(); };
+    EXPECT_EQ(IDOK, a.DoModal());
+    // Escape on the dialog itself reaches OnCancel through the dialog manager.
+    Prepare(b, "B");
+    Script(b, { [](TestDialog& d) {
+        d.SetFocus();
+        PostKeyThenStep(d, d.m_hWnd, VK_ESCAPE);
+    } });
+    EXPECT_EQ(IDCANCEL, b.DoModal());
 }
 
 TEST_F(ModalTest, CloseButtonEndsAModalRunWithCancelOnceThePanelAgrees)
 {
     TestDialog dlg;
-    Prepare(dlg, "A");
-    int nStep = 0;
-    dlg.m_fnInLoop = [&](TestDialog& d) {
-        if (nStep++ == 0)
-        {
-            m_log.Clear();
-            m_panel.m_nPreClose = 0;
-            d.SendMessage(WM_NCLBUTTONUP, HTCLOSE, 0);
-            EXPECT_TRUE(d.IsWindowVisible());
-            m_panel.m_nPreClose = 1;
-            d.SendMessage(WM_NCLBUTTONUP, HTCLOSE, 0);
-            d.PostMessage(TestDialog::WM_RUN_SCRIPT);
-        }
-        else
-        {
-            ADD_FAILURE() << "the close button did not end the dialog";
-            d.EndDialog(99);
-        }
-    };
+    Prepare(dlg, "A", &m_panel);
+    Script(dlg, { [&](TestDialog& d) {
+        m_log.Clear();
+        m_panel.m_nPreClose = 0;
+        d.SendMessage(WM_NCLBUTTONUP, HTCLOSE, 0);
+        EXPECT_TRUE(d.IsWindowVisible());
+        m_panel.m_nPreClose = 1;
+        d.SendMessage(WM_NCLBUTTONUP, HTCLOSE, 0);
+        d.PostMessage(TestDialog::WM_RUN_SCRIPT);
+    } });
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_EQ("preclose 0 | preclose 1 | hide A", m_log.Joined());
 }
@@ -245,34 +208,26 @@ TEST_F(ModalTest, CloseButtonEndsAModalRunWithCancelOnceThePanelAgrees)
 TEST_F(ModalTest, ClosingAfterTheFirstEndsNestedDialogsNewestFirst)
 {
     TestDialog a, b, c;
-    Prepare(a, "A", false);
-    Prepare(b, "B", false);
-    Prepare(c, "C", false);
-    const long nBase = m_sc.GetCounOfDomodalDlg();
+    Prepare(a, "A");
+    Prepare(b, "B");
+    Prepare(c, "C");
     INT_PTR nB = 0, nC = 0;
     long nAfter = -1;
     a.m_fnInLoop = [&](TestDialog& d) {
         nB = b.DoModal();
-        nAfter = m_sc.GetCounOfDomodalDlg() - nBase;
+        nAfter = m_sc.GetCounOfDomodalDlg() - m_nBase;
         d.EndDialog(5);
     };
     b.m_fnInLoop = [&](TestDialog&) { nC = c.DoModal(); };
     c.m_fnInLoop = [&](TestDialog&) {
-        EXPECT_EQ(3, m_sc.GetCounOfDomodalDlg() - nBase);
         EXPECT_EQ(1, m_sc.CloseDialogAfterTheDialog(&a));
         // Each dialog leaves the stack only when its own loop has ended.
-        EXPECT_EQ(3, m_sc.GetCounOfDomodalDlg() - nBase);
+        EXPECT_EQ(3, m_sc.GetCounOfDomodalDlg() - m_nBase);
     };
     EXPECT_EQ(5, a.DoModal());
-    EXPECT_EQ(IDCANCEL, nB);
-    EXPECT_EQ(IDCANCEL, nC);
-    EXPECT_EQ(1, nAfter);
+    EXPECT_EQ("2 2 1", Fmt("%d %d %ld", (int)nB, (int)nC, nAfter));
     EXPECT_EQ("hide C | hide B | hide A", m_log.Joined());
-    ASSERT_EQ(3u, g_events.size());
-    EXPECT_EQ((LPARAM)&c, g_events[0].lParam);
-    EXPECT_EQ((LPARAM)&b, g_events[1].lParam);
-    EXPECT_EQ((LPARAM)&a, g_events[2].lParam);
-    EXPECT_EQ(nBase, m_sc.GetCounOfDomodalDlg());
+    EXPECT_EQ((std::vector<LPARAM>{ (LPARAM)&c, (LPARAM)&b, (LPARAM)&a }), Announced());
 }
 
 TEST_F(ModalTest, TheRunningDialogIsTheMainWindowAndTheParentOfNewDialogs)
@@ -283,19 +238,21 @@ TEST_F(ModalTest, TheRunningDialogIsTheMainWindowAndTheParentOfNewDialogs)
     wgtest::HostWindow host;   // hidden: it must not cover other tests' frames
     ASSERT_TRUE(host.CreateEx(0, AFX_WNDFRAMEORVIEW_CLASS, "owner", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
     TestDialog dlg(&host);
-    Prepare(dlg, "A", false);
+    Prepare(dlg, "A");
     CWnd* pMainInLoop = nullptr;
     CWnd* pChildParent = nullptr;
     dlg.m_fnInLoop = [&](TestDialog& d) {
         pMainInLoop = AfxGetMainWnd();
-        TestDialog inner;
-        pChildParent = inner.m_pParentWnd;
+        pChildParent = TestDialog().m_pParentWnd;
         d.EndDialog(3);
     };
     EXPECT_EQ(3, dlg.DoModal());
     EXPECT_EQ(&dlg, pMainInLoop);
     EXPECT_EQ(&dlg, pChildParent);
     EXPECT_EQ(pOldMain, app.m_pMainWnd);
+    EXPECT_EQ(nullptr, app.m_pActiveWnd);
+    MSG msg;   // the dialog's end is not the application's
+    EXPECT_FALSE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     app.m_pMainWnd = nullptr;
 }
 
@@ -305,46 +262,22 @@ TEST_F(ModalTest, APanelThatCannotBeCreatedFailsTheDialog)
     wgtest::HostWindow host;
     ASSERT_TRUE(host.CreateEx(0, AFX_WNDFRAMEORVIEW_CLASS, "host", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
     ASSERT_TRUE(m_panel.Create(&host));
-    const long nBase = m_sc.GetCounOfDomodalDlg();
-    {
-        TestDialog dlg;
-        Prepare(dlg, "A");
-        EXPECT_EQ(-1, dlg.DoModal());
-        EXPECT_EQ(nullptr, dlg.m_hWnd);
-        EXPECT_EQ(nBase, m_sc.GetCounOfDomodalDlg());
-        ASSERT_EQ(1u, g_events.size());
-        EXPECT_EQ((LPARAM)&dlg, g_events[0].lParam);
-    }
-    {
-        TestDialog dlg;
-        Prepare(dlg, "B");
-        EXPECT_EQ(0, dlg.Create(nullptr));
-        EXPECT_EQ(nullptr, dlg.m_hWnd);
-    }
+    TestDialog a, b;
+    Prepare(a, "A", &m_panel);
+    EXPECT_EQ(-1, a.DoModal());
+    EXPECT_EQ(nullptr, a.m_hWnd);
+    EXPECT_EQ(std::vector<LPARAM>{ (LPARAM)&a }, Announced());
+    Prepare(b, "B", &m_panel);
+    EXPECT_EQ(0, b.Create(nullptr));
+    EXPECT_EQ(nullptr, b.m_hWnd);
     m_panel.DestroyWindow();
 }
 
-TEST_F(ModalTest, DestructorCallsTheDestroyProcWithItsParameter)
-{
-    g_destroyed.clear();
-    int nMarker = 0;
-    {
-        TestDialog dlg;
-        dlg.m_nDestroyParam = (LPARAM)&nMarker;
-        dlg.m_pfnDestroyProc = RecordDestroy;
-        Prepare(dlg, "A", false);
-        ASSERT_EQ(1, dlg.Create(nullptr));
-        EXPECT_TRUE(g_destroyed.empty());
-    }
-    {
-        TestDialog dlg;   // no callback: nothing is called
-    }
-    ASSERT_EQ(1u, g_destroyed.size());
-    EXPECT_EQ((LPARAM)&nMarker, g_destroyed[0]);
-}
+std::vector<LPARAM> g_destroyed;
+void CALLBACK RecordDestroy(LPARAM nParam) { g_destroyed.push_back(nParam); }
 
 // The usual shape of an application's dialog: the panel is a member.
-class OwningDialog : public CVRK_DIALOG
+class OwningDialog : public TestDialog
 {
 public:
     TestPanel m_ownPanel;
@@ -355,20 +288,25 @@ public:
     }
 };
 
-TEST_F(ModalTest, DestroyingAnOpenModelessDialogTakesItsWindowAndPanelAlong)
+TEST_F(ModalTest, DestroyingAnOpenDialogTakesItsWindowAndPanelAlongAndCallsTheDestroyProc)
 {
+    g_destroyed.clear();
     HWND hDlg = nullptr, hPanel = nullptr;
     {
         OwningDialog dlg;
+        dlg.m_nDestroyParam = (LPARAM)&hDlg;
+        dlg.m_pfnDestroyProc = RecordDestroy;
         ASSERT_EQ(1, dlg.Create(nullptr));
         wgtest::Pump();
         hDlg = dlg.m_hWnd;
         hPanel = dlg.m_ownPanel.m_hWnd;
-        EXPECT_TRUE(::IsWindowVisible(hDlg));
         EXPECT_EQ(hDlg, ::GetParent(hPanel));
+        EXPECT_TRUE(g_destroyed.empty());
     }
+    { TestDialog none; }   // no callback: nothing is called
     EXPECT_FALSE(::IsWindow(hDlg));
     EXPECT_FALSE(::IsWindow(hPanel));
+    EXPECT_EQ(std::vector<LPARAM>{ (LPARAM)&hDlg }, g_destroyed);
 }
 
 TEST_F(ModalTest, ADialogGivesBackEveryGdiObjectAndDeviceContext)
@@ -380,8 +318,7 @@ TEST_F(ModalTest, ADialogGivesBackEveryGdiObjectAndDeviceContext)
     {
         TestPanel panel;   // a panel owns its back buffer until it goes
         TestDialog dlg;
-        Prepare(dlg, "A", false);
-        dlg.m_pPanel = &panel;
+        Prepare(dlg, "A", &panel);
         dlg.m_pTemplate->style |= WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME;
         dlg.m_fnInLoop = [](TestDialog& d) {
             d.SetWindowTitle("painted");
@@ -391,7 +328,6 @@ TEST_F(ModalTest, ADialogGivesBackEveryGdiObjectAndDeviceContext)
             d.EndDialog(IDOK);
         };
         EXPECT_EQ(IDOK, dlg.DoModal());
-        EXPECT_TRUE(dlg.m_bSkinLoaded);
     }
     AfxDeleteTempMaps();
     EXPECT_EQ(nObjects, AfxGetLiveGdiObjectCount());
@@ -402,7 +338,6 @@ TEST_F(ModalTest, TitleAndResourceCallsOnAMissingWindowDoNothing)
 {
     TestDialog dlg;
     dlg.SetWindowTitle("no window yet");
-    EXPECT_EQ(nullptr, dlg.m_hWnd);
     EXPECT_EQ(0, dlg.Create(4711u, nullptr));          // no such dialog resource
     EXPECT_EQ(0, dlg.Create("NO_SUCH_DIALOG", nullptr));
     EXPECT_EQ(0, dlg.Create((const char*)nullptr, nullptr));
