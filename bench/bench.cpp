@@ -275,9 +275,14 @@ int main()
                        ++nMoves;
                    },
                    [&] {
+                       // Wine's buttons do not track hover; a themed button
+                       // repaints itself on entering and on leaving, so the
+                       // native side does exactly that.
                        ::SendMessageA(hBtn, WM_MOUSEMOVE, 0, XY(rcNat.right / 2, rcNat.bottom / 2));
+                       ::InvalidateRect(hBtn, nullptr, TRUE);
                        ::UpdateWindow(hBtn);
                        ::SendMessageA(hBtn, WM_MOUSEMOVE, 0, XY(rcNat.right + 2, rcNat.bottom / 2));
+                       ::InvalidateRect(hBtn, nullptr, TRUE);
                        ::UpdateWindow(hBtn);
                    },
                    lib, nat);
@@ -286,8 +291,8 @@ int main()
         std::string extra = ",\"hover_taken\":" + std::string(nTaken == nMoves ? "true" : "false");
         TimedFigure(3, "hover",
                     "mouse move onto a button and off it (two repaints, capture taken and released) vs the same "
-                    "two moves over a native BUTTON",
-                    extra, lib, nat, kNoGoal);
+                    "two moves over a native BUTTON, each followed by its repaint (InvalidateRect+UpdateWindow)",
+                    extra, lib, nat, 0.5);
     }
 
     host.reset();
@@ -319,6 +324,7 @@ int main()
     }
 
     // 4. Resources, each side in a fresh process.
+    const int kBytesPerElementGoal = 10 * 1024;
     fprintf(stderr, "wg_bench: resources\n");
     {
         std::vector<double> gdi, dcs, lb, nb;
@@ -340,10 +346,11 @@ int main()
                "\"lib_memory_dcs\":%s,\"lib_gdi_objects_per_element\":%s,\"lib_memory_dcs_per_element\":%s,"
                "\"native_gdi_objects\":null,\"lib_private_bytes\":%s,\"native_private_bytes\":%s,"
                "\"lib_private_bytes_per_element\":%s,\"native_private_bytes_per_element\":%s,\"ratio\":%s,"
-               "\"goal\":null,\"goal_met\":null,\"samples\":%d%s}\n",
+               "\"goal\":\"at most %d private bytes per element\",\"goal_met\":%s,\"samples\":%d%s}\n",
                Num(mg).c_str(), Num(md).c_str(), Num(mg / ELEMENTS).c_str(), Num(md / ELEMENTS).c_str(),
                Num(ml).c_str(), Num(mn).c_str(), Num(ml / ELEMENTS).c_str(), Num(mn / ELEMENTS).c_str(),
-               Num(mn != 0 ? ml / mn : 0).c_str(), (int)lb.size(), mixField.c_str());
+               Num(mn != 0 ? ml / mn : 0).c_str(), kBytesPerElementGoal,
+               ml / ELEMENTS <= kBytesPerElementGoal ? "true" : "false", (int)lb.size(), mixField.c_str());
         fflush(stdout);
     }
 

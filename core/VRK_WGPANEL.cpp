@@ -71,6 +71,10 @@ CVRK_WGPANEL::~CVRK_WGPANEL()
     }
     m_nNowWG = m_nMouseWG = -1;
     m_pLastWG = nullptr;
+    // A dialog that outlives its panel must not call it any more.
+    if (m_pDialog && m_pDialog->m_pPanel == this)
+        m_pDialog->m_pPanel = nullptr;
+    m_pDialog = nullptr;
     if (m_hWnd)
         DestroyWindow();
     m_bmpBG.DeleteObject();

@@ -1,10 +1,14 @@
 // Leak check: every element kind on every host kind is created, painted,
 // driven (hover, clicks, keys, characters, timers, resizes, focus loss) and
-// destroyed a thousand times. The framework's live GDI-object and DC counts
-// must come back to exactly where they started; private bytes may wander a
-// little (heap growth, Wine's caches) and are reported.
+// destroyed a thousand times, the elements dying before their panel's
+// window in every other life. Every GDI handle and DC a life made must be
+// gone afterwards (GetObjectType answers 0), the framework's live counts
+// must come back to exactly where they started, and no dead element may be
+// called or written; private bytes may wander a little (heap growth, Wine's
+// caches) and are reported.
 #include "wgtest.h"
 #include "wgkinds.h"
+#include "deadtrap.h"
 #include <psapi.h>
 #include <stdio.h>
 
@@ -31,6 +35,28 @@ long long PrivateBytes()
 }
 
 
+// Every GDI object and DC a panel, its elements and its host hold now.
+void CollectHandles(CVRK_WGPANEL& panel, ElementSet& set, Host& host, std::vector<HANDLE>& out)
+{
+    auto add = [&](HANDLE h) { if (h) out.push_back(h); };
+    add(panel.m_bmpBG.m_hObject);
+    add(panel.m_pBGDC->m_hDC);
+    for (auto& up : set.items)
+    {
+        add(up->m_bmpBG.m_hObject);
+        add(up->m_bmpParentBG.m_hObject);
+        add(up->m_pBGDC->m_hDC);
+        add(up->m_pParentBGDC->m_hDC);
+        if (CWG_LabelButton* b = dynamic_cast<CWG_LabelButton*>(up.get()))
+            add(b->m_fontUnderline.m_hObject);
+    }
+    if (DialogHost* d = dynamic_cast<DialogHost*>(&host))
+    {
+        add(d->m_pDialog->m_pSkinDC->m_hDC);
+        add(d->m_pDialog->m_bmpSkin.m_hObject);
+    }
+}
+
 class Leak : public SharedHostTest
 {
 protected:
@@ -41,111 +67,131 @@ protected:
     // millisecond and a thousand lives of every kind must stay quick.
     static void Cycle(const HostKind& hk, const ElementKind& k, CWnd* pTop, int nScript)
     {
-        // Declared so that the host (the panel's window) goes first, then
-        // the elements, then the panel object.
-        CVRK_WGPANEL panel;
-        ElementSet set;
-        std::unique_ptr<Host> host = hk.open(pTop, &panel, 400, 300);
-        ASSERT_TRUE(host != nullptr) << hk.name;
-        for (int i = 0; i < kElements; ++i)
-        {
-            // Alternately the kind's own size and a doubled one.
-            long w = i % 2 ? k.w * 2 : k.w, h = i % 2 ? k.h * 2 : k.h;
-            set.Add(k, &panel, 4 + (i % 2) * 190, 4 + (i / 2) * 70, w, h);
-        }
-        panel.DrawMe();
+        std::vector<HANDLE> handles;
+        Graveyard graves;
+        DeadCalls() = 0;
+        {   // the panel object dies last, then the graves are checked
+            CVRK_WGPANEL panel;
+            ElementSet set;
+            std::unique_ptr<Host> host = hk.open(pTop, &panel, 400, 300);
+            ASSERT_TRUE(host != nullptr) << hk.name;
+            for (int i = 0; i < kElements; ++i)
+            {
+                // Alternately the kind's own size and a doubled one.
+                long w = i % 2 ? k.w * 2 : k.w, h = i % 2 ? k.h * 2 : k.h;
+                set.Add(k, &panel, 4 + (i % 2) * 190, 4 + (i / 2) * 70, w, h);
+            }
+            panel.DrawMe();
 
-        HWND hWnd = panel.m_hWnd;
-        auto send = [&](UINT msg, WPARAM wp, LPARAM lp) { ::SendMessageA(hWnd, msg, wp, lp); };
-        auto center = [](CVRK_WG* e) {
-            return CPoint(e->m_rect.left + e->m_nWidth / 4 + 1, e->m_rect.top + e->m_nHeight / 2);
-        };
-        // Hover in and out, and a click, on every element.
-        for (auto& up : set.items)
-        {
-            CPoint in = center(up.get());
-            send(WM_MOUSEMOVE, 0, XY(in.x, in.y));
-            send(WM_MOUSEMOVE, 0, XY(in.x + 1, in.y));
-            send(WM_MOUSEMOVE, 0, XY(396, 296));
-            send(WM_MOUSEMOVE, 0, XY(in.x, in.y));
-            send(WM_LBUTTONDOWN, MK_LBUTTON, XY(in.x, in.y));
-            send(WM_LBUTTONUP, 0, XY(in.x, in.y));
-        }
-
-        switch (nScript % 4)
-        {
-        case 0:
-            // The other buttons, double-clicks, the wheel and timers.
+            HWND hWnd = panel.m_hWnd;
+            auto send = [&](UINT msg, WPARAM wp, LPARAM lp) { ::SendMessageA(hWnd, msg, wp, lp); };
+            auto center = [](CVRK_WG* e) {
+                return CPoint(e->m_rect.left + e->m_nWidth / 4 + 1, e->m_rect.top + e->m_nHeight / 2);
+            };
+            // Hover in and out, and a click, on every element.
             for (auto& up : set.items)
             {
                 CPoint in = center(up.get());
-                send(WM_LBUTTONDBLCLK, MK_LBUTTON, XY(in.x, in.y));
+                send(WM_MOUSEMOVE, 0, XY(in.x, in.y));
+                send(WM_MOUSEMOVE, 0, XY(in.x + 1, in.y));
+                send(WM_MOUSEMOVE, 0, XY(396, 296));
+                send(WM_MOUSEMOVE, 0, XY(in.x, in.y));
+                send(WM_LBUTTONDOWN, MK_LBUTTON, XY(in.x, in.y));
                 send(WM_LBUTTONUP, 0, XY(in.x, in.y));
-                send(WM_RBUTTONDOWN, MK_RBUTTON, XY(in.x, in.y));
-                send(WM_RBUTTONUP, 0, XY(in.x, in.y));
-                send(WM_RBUTTONDBLCLK, MK_RBUTTON, XY(in.x, in.y));
-                POINT ps = in;
-                ::ClientToScreen(hWnd, &ps);
-                send(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)120), XY(ps.x, ps.y));
-                send(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-120), XY(ps.x, ps.y));
-                send(WM_TIMER, up->m_nIndex, 0);
             }
-            send(WM_TIMER, kElements + 3, 0);
-            break;
-        case 1: {
-            // Keys and characters on every element in turn (Tab walks them),
-            // the first round through the application's pump.
-            static const UINT keys[] = { VK_RETURN, VK_ESCAPE, VK_LEFT, VK_RIGHT, VK_DELETE, 'A' };
-            for (UINT vk : { (UINT)VK_TAB, (UINT)VK_RETURN, (UINT)'A' })
-            {
-                ::PostMessageA(hWnd, WM_KEYDOWN, vk, KeyData(vk, false));
-                ::PostMessageA(hWnd, WM_KEYUP, vk, KeyData(vk, true));
-            }
-            ::PostMessageA(hWnd, WM_CHAR, 0xB0, 1);
-            Pump();
-            for (int i = 0; i < kElements; ++i)
-            {
-                send(WM_KEYDOWN, VK_TAB, KeyData(VK_TAB, false));
-                for (UINT vk : keys)
-                {
-                    send(WM_KEYDOWN, vk, KeyData(vk, false));
-                    send(WM_KEYUP, vk, KeyData(vk, true));
-                }
-                send(WM_CHAR, 'x', 1);
-                send(WM_CHAR, 0xA1, 1);
-            }
-            break;
-        }
-        case 2:
-            // Disabled and hidden looks, and new sizes (new bitmaps).
-            for (auto& up : set.items)
-            {
-                up->m_bEnable = FALSE;
-                panel.RefreshWG(up->m_nIndex);
-                up->NewWH(k.w + 10, k.h + 4);
-            }
-            set.items[0]->m_bVisible = FALSE;
-            panel.DrawMe();
-            for (auto& up : set.items)
-            {
-                up->m_bEnable = TRUE;
-                up->m_bVisible = TRUE;
-            }
-            panel.DrawMe();
-            break;
-        case 3:
-            // A resized panel (new back buffer), WM_PAINT, focus and its loss.
-            host->Resize(410, 310);
-            ::InvalidateRect(hWnd, nullptr, FALSE);
-            ::UpdateWindow(hWnd);
-            panel.SetNowWG(kElements - 1);
-            send(WM_KILLFOCUS, 0, 0);
-            Pump();
-            break;
-        }
 
-        host.reset();
-        set.Clear();
+            switch (nScript % 4)
+            {
+            case 0:
+                // The other buttons, double-clicks, the wheel and timers.
+                for (auto& up : set.items)
+                {
+                    CPoint in = center(up.get());
+                    send(WM_LBUTTONDBLCLK, MK_LBUTTON, XY(in.x, in.y));
+                    send(WM_LBUTTONUP, 0, XY(in.x, in.y));
+                    send(WM_RBUTTONDOWN, MK_RBUTTON, XY(in.x, in.y));
+                    send(WM_RBUTTONUP, 0, XY(in.x, in.y));
+                    send(WM_RBUTTONDBLCLK, MK_RBUTTON, XY(in.x, in.y));
+                    POINT ps = in;
+                    ::ClientToScreen(hWnd, &ps);
+                    send(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)120), XY(ps.x, ps.y));
+                    send(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-120), XY(ps.x, ps.y));
+                    send(WM_TIMER, up->m_nIndex, 0);
+                }
+                send(WM_TIMER, kElements + 3, 0);
+                break;
+            case 1: {
+                // Keys and characters on every element in turn (Tab walks them),
+                // the first round through the application's pump.
+                static const UINT keys[] = { VK_RETURN, VK_ESCAPE, VK_LEFT, VK_RIGHT, VK_DELETE, 'A' };
+                for (UINT vk : { (UINT)VK_TAB, (UINT)VK_RETURN, (UINT)'A' })
+                {
+                    ::PostMessageA(hWnd, WM_KEYDOWN, vk, KeyData(vk, false));
+                    ::PostMessageA(hWnd, WM_KEYUP, vk, KeyData(vk, true));
+                }
+                ::PostMessageA(hWnd, WM_CHAR, 0xB0, 1);
+                Pump();
+                for (int i = 0; i < kElements; ++i)
+                {
+                    send(WM_KEYDOWN, VK_TAB, KeyData(VK_TAB, false));
+                    for (UINT vk : keys)
+                    {
+                        send(WM_KEYDOWN, vk, KeyData(vk, false));
+                        send(WM_KEYUP, vk, KeyData(vk, true));
+                    }
+                    send(WM_CHAR, 'x', 1);
+                    send(WM_CHAR, 0xA1, 1);
+                }
+                break;
+            }
+            case 2:
+                // Disabled and hidden looks, and new sizes (new bitmaps).
+                for (auto& up : set.items)
+                {
+                    up->m_bEnable = FALSE;
+                    panel.RefreshWG(up->m_nIndex);
+                    up->NewWH(k.w + 10, k.h + 4);
+                }
+                set.items[0]->m_bVisible = FALSE;
+                panel.DrawMe();
+                for (auto& up : set.items)
+                {
+                    up->m_bEnable = TRUE;
+                    up->m_bVisible = TRUE;
+                }
+                panel.DrawMe();
+                break;
+            case 3:
+                // A resized panel (new back buffer), WM_PAINT, focus and its loss.
+                host->Resize(410, 310);
+                ::InvalidateRect(hWnd, nullptr, FALSE);
+                ::UpdateWindow(hWnd);
+                panel.SetNowWG(kElements - 1);
+                send(WM_KILLFOCUS, 0, 0);
+                Pump();
+                break;
+            }
+
+            CollectHandles(panel, set, *host, handles);
+            // Elements die before their panel's window (current and holding
+            // the focus, as members of a derived panel do) in every other
+            // round of the scripts, after it in the others.
+            if ((nScript / 4) % 2)
+                host.reset();
+            else
+            {
+                panel.SetFocus();
+                panel.SetNowWG(0);
+            }
+            for (auto& up : set.items)
+                graves.Bury(up.release());
+            set.Clear();
+            host.reset();
+        }
+        EXPECT_EQ(0u, graves.Disturbed()) << k.name << " on " << hk.name << ": dead elements touched";
+        EXPECT_EQ(0, DeadCalls()) << k.name << " on " << hk.name << ": dead elements called";
+        for (HANDLE h : handles)
+            ASSERT_EQ(0u, ::GetObjectType((HGDIOBJ)h)) << k.name << " on " << hk.name << ": handle " << h << " outlived its owner";
     }
 };
 
