@@ -4,9 +4,11 @@
 // and exits, so a machine without a screen can show it too.
 // `--system-frame` shows the Vista/7 look (system caption and frame), and
 // `--custom-frame` the library's own frame whatever the system.
+// `--probe DIR` answers the real-input test (gallery_probe.h).
 #include "wg.h"
 #include "png.h"
 #include "gallery_choices.h"
+#include "gallery_probe.h"
 #include <string.h>
 
 namespace {
@@ -20,12 +22,15 @@ public:
     CWG_Button m_btnRetitle;
     long m_nRetitles = 0;
 
-    void Build()
+    virtual ~CSecondPanel() { GalleryProbe::Forget(this); }
+    void Build(const CString& strProbeName)
     {
         if (m_btnClose.m_nIndex >= 0)
             return;   // a modeless dialog opened again keeps its elements
         m_btnClose.Create(this, "Close", 20, 60, 90, 19, FALSE);
         m_btnRetitle.Create(this, "Change title", 120, 60, 110, 19, FALSE);
+        GalleryProbe::AddElement(strProbeName + ".close", &m_btnClose);
+        GalleryProbe::AddElement(strProbeName + ".retitle", &m_btnRetitle);
     }
     virtual void OnWGCommand(long nIndex, long nCode)
     {
@@ -47,8 +52,10 @@ class CSecondDialog : public CVRK_DIALOG
 public:
     CSecondPanel m_panel;
     CString m_strTitle;
+    CString m_strProbeName;
 
-    CSecondDialog(CWnd* pParent, const char* pszTitle) : CVRK_DIALOG(pParent), m_strTitle(pszTitle)
+    CSecondDialog(CWnd* pParent, const char* pszTitle, const char* pszProbeName)
+        : CVRK_DIALOG(pParent), m_strTitle(pszTitle), m_strProbeName(pszProbeName)
     {
         if (m_pTemplate)
             m_pTemplate->style |= WS_SYSMENU | WS_MINIMIZEBOX;
@@ -58,7 +65,7 @@ public:
     virtual BOOL OnInitDialog()
     {
         BOOL b = CVRK_DIALOG::OnInitDialog();
-        m_panel.Build();
+        m_panel.Build(m_strProbeName);
         m_panel.DrawMe();
         SetWindowTitle(m_strTitle);
         return b;
@@ -92,6 +99,13 @@ public:
         m_btnModal.Create(this, "Open modal dialog", 20, 130, 150, 19, FALSE);
         m_btnModeless.Create(this, "Open modeless dialog", 180, 130, 150, 19, FALSE);
         m_choices.Create(this, 20, 165);
+        const CVRK_WG* probed[] = { &m_btnNormal, &m_btnModal, &m_btnModeless, &m_choices.m_radSize[2],
+                                    &m_choices.m_chkBold, &m_choices.m_lnkOnPress,
+                                    &m_choices.m_lnkOnRelease, &m_choices.m_lblTitle };
+        const char* const names[] = { "normal", "modal", "modeless", "large", "bold", "onpress",
+                                      "onrelease", "choices" };
+        for (int i = 0; i < (int)(sizeof(names) / sizeof(names[0])); ++i)
+            GalleryProbe::AddElement(names[i], probed[i]);
     }
 };
 
@@ -107,7 +121,7 @@ public:
     long m_nEvents = 0;
     static CGalleryDialog* s_pGallery;
 
-    CGalleryDialog() : CVRK_DIALOG(nullptr), m_modeless(nullptr, "Second dialog (modeless)")
+    CGalleryDialog() : CVRK_DIALOG(nullptr), m_modeless(nullptr, "Second dialog (modeless)", "modeless")
     {
         if (m_pTemplate)
             m_pTemplate->style |= WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME;
@@ -125,7 +139,7 @@ public:
 
     void OpenModal()
     {
-        CSecondDialog dlg(this, "Second dialog (modal)");
+        CSecondDialog dlg(this, "Second dialog (modal)", "modal");
         dlg.DoModal();
     }
     void OpenModeless()
@@ -210,6 +224,24 @@ void CGalleryPanel::OnWGCommand(long nIndex, long nCode)
     m_pGallery->SetWindowTitle(strTitle);
 }
 
+// The value after a switch of the command line ("--switch VALUE", quotes
+// allowed, up to the next " --"); empty when the switch is absent.
+CString SwitchValue(const char* pszCmd, const char* pszSwitch)
+{
+    const char* p = strstr(pszCmd, pszSwitch);
+    if (!p)
+        return CString();
+    p += strlen(pszSwitch);
+    while (*p == ' ' || *p == '"')
+        ++p;
+    CString str = p;
+    int nEnd = str.Find(" --");
+    if (nEnd >= 0)
+        str = str.Left(nEnd);
+    str.TrimRight(" \"");
+    return str;
+}
+
 class CGalleryApp : public CWinApp
 {
 public:
@@ -224,18 +256,10 @@ public:
             WGSetVersionCode(WG_OS_OTHER);
 
         CGalleryDialog dlg;
-        if (const char* p = strstr(pszCmd, "--screenshot"))
-        {
-            p += strlen("--screenshot");
-            while (*p == ' ' || *p == '"')
-                ++p;
-            CString str = p;
-            int nEnd = str.Find(" --");
-            if (nEnd >= 0)
-                str = str.Left(nEnd);
-            str.TrimRight(" \"");
-            dlg.m_strScreenshot = str;
-        }
+        dlg.m_strScreenshot = SwitchValue(pszCmd, "--screenshot");
+        const CString strProbe = SwitchValue(pszCmd, "--probe");
+        if (!strProbe.IsEmpty())
+            GalleryProbe::Start(strProbe, &dlg.m_panel.m_choices.m_lblSummary.m_strCaption);
         INT_PTR nResult = dlg.DoModal();
         if (!dlg.m_strScreenshot.IsEmpty())
             m_nExitCode = dlg.m_bSaved ? 0 : 1;

@@ -70,6 +70,33 @@ std::string StoredZlib(const std::string& raw)
 
 } // namespace
 
+std::vector<DWORD> CopyPixels(HDC hSrc, int x, int y, int w, int h)
+{
+    std::vector<DWORD> pixels;
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HDC hMem = ::CreateCompatibleDC(hSrc);
+    HBITMAP hDib = ::CreateDIBSection(hSrc, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    if (hMem && hDib)
+    {
+        HGDIOBJ hOld = ::SelectObject(hMem, hDib);
+        ::BitBlt(hMem, 0, 0, w, h, hSrc, x, y, SRCCOPY);
+        ::GdiFlush();
+        pixels.assign((const DWORD*)pBits, (const DWORD*)pBits + (size_t)w * h);
+        ::SelectObject(hMem, hOld);
+    }
+    if (hDib)
+        ::DeleteObject(hDib);
+    if (hMem)
+        ::DeleteDC(hMem);
+    return pixels;
+}
+
 BOOL SaveWindowPng(HWND hWnd, const char* pszPath)
 {
     RECT rc;
@@ -79,37 +106,24 @@ BOOL SaveWindowPng(HWND hWnd, const char* pszPath)
     if (w <= 0 || h <= 0)
         return FALSE;
     HDC hScreen = ::GetDC(nullptr);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hDib = ::CreateDIBSection(hScreen, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = ::SelectObject(hMem, hDib);
-    ::BitBlt(hMem, 0, 0, w, h, hScreen, rc.left, rc.top, SRCCOPY);
-    ::GdiFlush();
+    const std::vector<DWORD> pixels = CopyPixels(hScreen, rc.left, rc.top, w, h);
+    ::ReleaseDC(nullptr, hScreen);
+    if (pixels.empty())
+        return FALSE;
 
     std::string raw;
     raw.reserve((size_t)(w * 3 + 1) * h);
-    const unsigned char* p = (const unsigned char*)pBits;
     for (int y = 0; y < h; ++y)
     {
         raw += '\0';
         for (int x = 0; x < w; ++x)
         {
-            const unsigned char* px = p + ((size_t)y * w + x) * 4;
-            raw += (char)px[2];
-            raw += (char)px[1];
-            raw += (char)px[0];
+            const DWORD c = pixels[(size_t)y * w + x];
+            raw += (char)((c >> 16) & 0xff);
+            raw += (char)((c >> 8) & 0xff);
+            raw += (char)(c & 0xff);
         }
     }
-    ::SelectObject(hMem, hOld);
-    ::DeleteObject(hDib);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(nullptr, hScreen);
 
     std::string png = "\x89PNG\r\n\x1a\n";
     std::string ihdr;

@@ -2,6 +2,11 @@
 // itself on a machine without a screen.
 #pragma once
 #include <windows.h>
+#include <vector>
+
+// Copies w x h pixels at (x, y) of hSrc (the screen's, a window's or a memory
+// DC) as 0x00RRGGBB values, top row first; empty on failure.
+std::vector<DWORD> CopyPixels(HDC hSrc, int x, int y, int w, int h);
 
 // Captures hWnd (frame included) from the screen and saves it; FALSE on failure.
 BOOL SaveWindowPng(HWND hWnd, const char* pszPath);
