@@ -14,6 +14,10 @@ have i686-w64-mingw32-g++-posix || need+=(g++-mingw-w64-i686-posix)
 have x86_64-w64-mingw32-windres || need+=(binutils-mingw-w64-x86-64)
 [ -x /usr/lib/wine/wine64 ] || need+=(wine64)
 have xvfb-run || need+=(xvfb xauth)
+# The real-input test: xdotool drives the pointer and keys (and brings
+# libX11, through which it reads the screen), xwininfo lists X windows.
+have xdotool || need+=(xdotool)
+have xwininfo || need+=(x11-utils)
 [ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ] || need+=(fonts-wqy-microhei)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 
