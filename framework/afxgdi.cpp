@@ -1,12 +1,79 @@
 #include "afxgdi.h"
 #include "afxwnd.h"
 #include "afxmodule.h"
+#include <algorithm>
 #include <unordered_map>
+#include <vector>
 
-static volatile LONG g_nLiveGdiObjects = 0;
-static volatile LONG g_nLiveDCs = 0;
+namespace {
 
-LONG AfxGetLiveGdiObjectCount() { return g_nLiveGdiObjects; }
+volatile LONG g_nLiveGdiObjects = 0;
+volatile LONG g_nLiveDCs = 0;
+
+// Owned handles, process-wide as MFC's permanent maps are: a worker thread
+// that paints finds the same owning objects as the user-interface thread.
+template <class H, class T>
+class PermanentMap
+{
+public:
+    void Add(H h, T* p) { Lock(true); m_map[h] = p; Unlock(true); }
+    void Remove(H h, const T* p)
+    {
+        Lock(true);
+        auto it = m_map.find(h);
+        if (it != m_map.end() && it->second == p)
+            m_map.erase(it);
+        Unlock(true);
+    }
+    T* Find(H h)
+    {
+        Lock(false);
+        auto it = m_map.find(h);
+        T* p = it == m_map.end() ? nullptr : it->second;
+        Unlock(false);
+        return p;
+    }
+
+private:
+    void Lock(bool bWrite) { bWrite ? AcquireSRWLockExclusive(&m_lock) : AcquireSRWLockShared(&m_lock); }
+    void Unlock(bool bWrite) { bWrite ? ReleaseSRWLockExclusive(&m_lock) : ReleaseSRWLockShared(&m_lock); }
+    SRWLOCK m_lock = SRWLOCK_INIT;
+    std::unordered_map<H, T*> m_map;
+};
+
+// Never destroyed: owning objects with static storage may die after it.
+PermanentMap<HGDIOBJ, CGdiObject>& GdiMap() { static auto* p = new PermanentMap<HGDIOBJ, CGdiObject>; return *p; }
+PermanentMap<HDC, CDC>& DcMap() { static auto* p = new PermanentMap<HDC, CDC>; return *p; }
+
+// Handles that DeleteObject gave up on while the system kept them (refused,
+// or deferred because a DC still holds them). They count as live until the
+// system frees them; a stale handle value answers 0 to GetObjectType.
+SRWLOCK g_orphanLock = SRWLOCK_INIT;
+std::vector<HGDIOBJ>& Orphans() { static auto* p = new std::vector<HGDIOBJ>; return *p; }
+
+LONG CountOrphans(HGDIOBJ hNew)
+{
+    AcquireSRWLockExclusive(&g_orphanLock);
+    std::vector<HGDIOBJ>& v = Orphans();
+    if (hNew)
+        v.push_back(hNew);
+    v.erase(std::remove_if(v.begin(), v.end(), [](HGDIOBJ h) { return ::GetObjectType(h) == 0; }), v.end());
+    LONG n = (LONG)v.size();
+    ReleaseSRWLockExclusive(&g_orphanLock);
+    return n;
+}
+
+BOOL IsStockObject(HGDIOBJ h)
+{
+    for (int i = WHITE_BRUSH; i <= DC_PEN; ++i)
+        if (::GetStockObject(i) == h)
+            return TRUE;
+    return FALSE;
+}
+
+} // namespace
+
+LONG AfxGetLiveGdiObjectCount() { return g_nLiveGdiObjects + CountOrphans(nullptr); }
 LONG AfxGetLiveDCCount() { return g_nLiveDCs; }
 
 // Temporary wrappers are per thread, like MFC's: a worker thread that paints
@@ -94,7 +161,10 @@ CGdiObject::~CGdiObject()
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject)
 {
-    return hObject ? AfxTempMaps::Get().Gdi(hObject) : nullptr;
+    if (!hObject)
+        return nullptr;
+    CGdiObject* p = GdiMap().Find(hObject);
+    return p ? p : AfxTempMaps::Get().Gdi(hObject);
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
@@ -102,24 +172,39 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
     if (!hObject || m_hObject || m_bTemp)
         return FALSE;
     m_hObject = hObject;
+    GdiMap().Add(hObject, this);
     InterlockedIncrement(&g_nLiveGdiObjects);
     return TRUE;
 }
 
-HGDIOBJ CGdiObject::Detach()
+HGDIOBJ CGdiObject::Unmap()
 {
     HGDIOBJ h = m_hObject;
     if (h && !m_bTemp)
-        InterlockedDecrement(&g_nLiveGdiObjects);
+        GdiMap().Remove(h, this);
     m_hObject = nullptr;
     return h;
+}
+
+HGDIOBJ CGdiObject::Detach()
+{
+    if (m_hObject && !m_bTemp)
+        InterlockedDecrement(&g_nLiveGdiObjects);
+    return Unmap();
 }
 
 BOOL CGdiObject::DeleteObject()
 {
     if (!m_hObject || m_bTemp)
         return FALSE;
-    return ::DeleteObject(Detach());
+    HGDIOBJ h = Unmap();
+    BOOL bOk = ::DeleteObject(h);
+    // Still there (refused, or deferred while a DC holds it): counted until
+    // the system frees it. Stock objects are never freed and never leak.
+    if (::GetObjectType(h) != 0 && !IsStockObject(h))
+        CountOrphans(h);
+    InterlockedDecrement(&g_nLiveGdiObjects);
+    return bOk;
 }
 
 int CGdiObject::GetObject(int nCount, LPVOID lpObject) const
@@ -134,22 +219,22 @@ UINT CGdiObject::GetObjectType() const
 
 BOOL CGdiObject::CreateStockObject(int nIndex)
 {
-    return Attach(::GetStockObject(nIndex));
+    return CreateOwned([=] { return ::GetStockObject(nIndex); });
 }
 
 BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
 {
-    return Attach(::CreatePen(nPenStyle, nWidth, crColor));
+    return CreateOwned([=] { return ::CreatePen(nPenStyle, nWidth, crColor); });
 }
 
 BOOL CBrush::CreateSolidBrush(COLORREF crColor)
 {
-    return Attach(::CreateSolidBrush(crColor));
+    return CreateOwned([=] { return ::CreateSolidBrush(crColor); });
 }
 
 BOOL CFont::CreateFontIndirect(const LOGFONTA* lpLogFont)
 {
-    return lpLogFont && Attach(::CreateFontIndirectA(lpLogFont));
+    return lpLogFont && CreateOwned([=] { return ::CreateFontIndirectA(lpLogFont); });
 }
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
@@ -157,17 +242,18 @@ BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientatio
                        BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
                        BYTE nPitchAndFamily, LPCSTR lpszFacename)
 {
-    return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
-                                bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
-                                nQuality, nPitchAndFamily, lpszFacename));
+    return CreateOwned([=] {
+        return ::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
+                             cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
+                             nPitchAndFamily, lpszFacename);
+    });
 }
 
 BOOL CBitmap::LoadBitmap(LPCSTR lpszResourceName)
 {
-    if (m_hObject)
-        return FALSE;
-    HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_BITMAP);
-    return Attach(::LoadBitmapA(hInst, lpszResourceName));
+    return CreateOwned([=] {
+        return ::LoadBitmapA(AfxFindResourceHandle(lpszResourceName, RT_BITMAP), lpszResourceName);
+    });
 }
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource)
@@ -177,19 +263,19 @@ BOOL CBitmap::LoadBitmap(UINT nIDResource)
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
 {
-    if (m_hObject)
-        return FALSE;
-    HDC hDC = CDC::SafeHdc(pDC);
-    HDC hScreen = hDC ? nullptr : ::GetDC(nullptr);
-    BOOL bOk = Attach(::CreateCompatibleBitmap(hDC ? hDC : hScreen, nWidth, nHeight));
-    if (hScreen)
-        ::ReleaseDC(nullptr, hScreen);
-    return bOk;
+    return CreateOwned([=] {
+        HDC hDC = CDC::SafeHdc(pDC);
+        HDC hScreen = hDC ? nullptr : ::GetDC(nullptr);
+        HBITMAP h = ::CreateCompatibleBitmap(hDC ? hDC : hScreen, nWidth, nHeight);
+        if (hScreen)
+            ::ReleaseDC(nullptr, hScreen);
+        return h;
+    });
 }
 
 BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
 {
-    return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
+    return CreateOwned([=] { return ::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits); });
 }
 
 CSize CBitmap::GetSize() const
@@ -202,22 +288,22 @@ CSize CBitmap::GetSize() const
 
 BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2)
 {
-    return Attach(::CreateRectRgn(x1, y1, x2, y2));
+    return CreateOwned([=] { return ::CreateRectRgn(x1, y1, x2, y2); });
 }
 
 BOOL CRgn::CreateRectRgnIndirect(LPCRECT lpRect)
 {
-    return lpRect && Attach(::CreateRectRgnIndirect(lpRect));
+    return lpRect && CreateOwned([=] { return ::CreateRectRgnIndirect(lpRect); });
 }
 
 BOOL CRgn::CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3)
 {
-    return Attach(::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3));
+    return CreateOwned([=] { return ::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3); });
 }
 
 BOOL CRgn::CreateEllipticRgn(int x1, int y1, int x2, int y2)
 {
-    return Attach(::CreateEllipticRgn(x1, y1, x2, y2));
+    return CreateOwned([=] { return ::CreateEllipticRgn(x1, y1, x2, y2); });
 }
 
 int CRgn::CombineRgn(CRgn* pRgn1, CRgn* pRgn2, int nCombineMode)
@@ -229,37 +315,23 @@ int CRgn::CombineRgn(CRgn* pRgn1, CRgn* pRgn2, int nCombineMode)
 
 CDC::~CDC()
 {
-    if (!m_bTemp && m_bOwnsMemDC)
+    if (!m_bTemp)
         DeleteDC();
 }
 
 CDC* CDC::FromHandle(HDC hDC)
 {
-    return hDC ? AfxTempMaps::Get().Dc(hDC) : nullptr;
+    if (!hDC)
+        return nullptr;
+    CDC* p = DcMap().Find(hDC);
+    return p ? p : AfxTempMaps::Get().Dc(hDC);
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC)
 {
     if (m_hDC || m_bTemp)
         return FALSE;
-    HDC hDC = ::CreateCompatibleDC(SafeHdc(pDC));
-    if (!hDC)
-        return FALSE;
-    m_hDC = m_hAttribDC = hDC;
-    m_bOwnsMemDC = TRUE;
-    InterlockedIncrement(&g_nLiveDCs);
-    return TRUE;
-}
-
-BOOL CDC::DeleteDC()
-{
-    if (!m_hDC || !m_bOwnsMemDC)
-        return FALSE;
-    BOOL bOk = ::DeleteDC(m_hDC);
-    m_hDC = m_hAttribDC = nullptr;
-    m_bOwnsMemDC = FALSE;
-    InterlockedDecrement(&g_nLiveDCs);
-    return bOk;
+    return Attach(::CreateCompatibleDC(SafeHdc(pDC)));
 }
 
 BOOL CDC::Attach(HDC hDC)
@@ -267,28 +339,36 @@ BOOL CDC::Attach(HDC hDC)
     if (!hDC || m_hDC || m_bTemp)
         return FALSE;
     m_hDC = m_hAttribDC = hDC;
+    DcMap().Add(hDC, this);
+    InterlockedIncrement(&g_nLiveDCs);
     return TRUE;
 }
 
-HDC CDC::Detach()
+HDC CDC::Unmap()
 {
     HDC h = m_hDC;
+    if (h && !m_bTemp)
+        DcMap().Remove(h, this);
     m_hDC = m_hAttribDC = nullptr;
     return h;
 }
 
-void CDC::NoteAcquired(HDC hDC)
+HDC CDC::Detach()
 {
-    m_hDC = m_hAttribDC = hDC;
-    if (hDC)
-        InterlockedIncrement(&g_nLiveDCs);
+    if (m_hDC && !m_bTemp)
+        InterlockedDecrement(&g_nLiveDCs);
+    return Unmap();
 }
 
-void CDC::NoteReleased()
+BOOL CDC::DeleteDC()
 {
-    if (m_hDC)
+    if (!m_hDC || m_bTemp)
+        return FALSE;
+    // A DC the system refused to delete stays counted: it still exists.
+    BOOL bOk = ::DeleteDC(Unmap());
+    if (bOk)
         InterlockedDecrement(&g_nLiveDCs);
-    m_hDC = m_hAttribDC = nullptr;
+    return bOk;
 }
 
 static CGdiObject* SelectHandle(HDC hDC, HGDIOBJ h)
@@ -428,40 +508,42 @@ CGdiObject* CDC::GetCurrentObject(UINT uObjectType) const
 }
 
 // ---- window DCs ------------------------------------------------------------
+// Attached like any DC (counted, found by FromHandle), and given back to the
+// window, not deleted.
 
 CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr)
 {
-    NoteAcquired(::GetDC(m_hWnd));
+    Attach(::GetDC(m_hWnd));
 }
 
 CClientDC::~CClientDC()
 {
     if (m_hDC)
-        ::ReleaseDC(m_hWnd, m_hDC);
-    NoteReleased();
+        ::ReleaseDC(m_hWnd, Detach());
 }
 
 CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr)
 {
-    NoteAcquired(::GetWindowDC(m_hWnd));
+    Attach(::GetWindowDC(m_hWnd));
 }
 
 CWindowDC::~CWindowDC()
 {
     if (m_hDC)
-        ::ReleaseDC(m_hWnd, m_hDC);
-    NoteReleased();
+        ::ReleaseDC(m_hWnd, Detach());
 }
 
 CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr)
 {
     ZeroMemory(&m_ps, sizeof(m_ps));
-    NoteAcquired(m_hWnd ? ::BeginPaint(m_hWnd, &m_ps) : nullptr);
+    Attach(m_hWnd ? ::BeginPaint(m_hWnd, &m_ps) : nullptr);
 }
 
 CPaintDC::~CPaintDC()
 {
     if (m_hDC)
+    {
         ::EndPaint(m_hWnd, &m_ps);
-    NoteReleased();
+        Detach();
+    }
 }

@@ -1,11 +1,16 @@
-// GDI wrappers: a handle plus the calls on it. Owning objects (CPen, CBrush,
-// CFont, CBitmap, CRgn, CDC made with CreateCompatibleDC) free their handle in
-// the destructor; objects returned by FromHandle/SelectObject are temporary
-// wrappers that never free anything and live until AfxDeleteTempMaps.
+// GDI wrappers: a handle plus the calls on it. An object that made or
+// attached a handle owns it and frees it in its destructor (a CDC deletes an
+// attached DC; CClientDC, CWindowDC and CPaintDC give theirs back their own
+// way). Owned handles are in a process-wide permanent map, so FromHandle
+// answers the owning object; for a handle nobody owns it makes a temporary
+// wrapper of this thread, which never frees anything and lives until
+// AfxDeleteTempMaps (the application's idle time).
 //
 // The framework counts the GDI objects and DCs it owns, because Wine's
 // GetGuiResources always answers 0: AfxGetLiveGdiObjectCount and
-// AfxGetLiveDCCount let tests see leaks.
+// AfxGetLiveDCCount let tests see leaks. The counts follow the real handles:
+// a handle that DeleteObject could not free at once (the system refused, or
+// it is still selected into a DC) stays counted until the system frees it.
 #pragma once
 #include "afxobj.h"
 #include "afxtypes.h"
@@ -30,12 +35,16 @@ public:
     // Null-tolerant handle of an optional object.
     static HGDIOBJ SafeHandle(const CGdiObject* p) { return p ? p->m_hObject : nullptr; }
 
+    // The owning object of the handle, else this thread's temporary wrapper.
     static CGdiObject* FromHandle(HGDIOBJ hObject);
     // Takes ownership of a handle. Refused (FALSE) for a null handle or when
     // the object already owns one, so a handle is never silently dropped.
     BOOL Attach(HGDIOBJ hObject);
+    // Gives up ownership without freeing the handle.
     HGDIOBJ Detach();
-    // Deletes the owned handle; FALSE when there is none.
+    // Deletes the owned handle and lets go of it, as MFC does, even when the
+    // system refuses; such a handle stays in the live count (a leak).
+    // FALSE when there is none or the system refused.
     BOOL DeleteObject();
     int GetObject(int nCount, LPVOID lpObject) const;
     UINT GetObjectType() const;
@@ -44,6 +53,10 @@ public:
 protected:
     friend struct AfxTempMaps;
     BOOL m_bTemp;   // temporary wrapper: never owns its handle
+    // Makes a handle only when this object can own it, so a refused Create
+    // creates nothing.
+    template <class Make> BOOL CreateOwned(Make make) { return !m_hObject && !m_bTemp && Attach(make()); }
+    HGDIOBJ Unmap();
 };
 
 class AFX_FW_API CPen : public CGdiObject
@@ -121,17 +134,20 @@ public:
     HDC m_hDC;
     HDC m_hAttribDC;
 
-    CDC() : m_hDC(nullptr), m_hAttribDC(nullptr), m_bTemp(FALSE), m_bOwnsMemDC(FALSE) {}
+    CDC() : m_hDC(nullptr), m_hAttribDC(nullptr), m_bTemp(FALSE) {}
+    // Deletes an attached DC (DeleteDC); window DCs detach theirs first.
     virtual ~CDC();
 
     operator HDC() const { return m_hDC; }
     HDC GetSafeHdc() const { return m_hDC; }
     static HDC SafeHdc(const CDC* p) { return p ? p->m_hDC : nullptr; }
+    // The object the DC is attached to, else this thread's temporary wrapper.
     static CDC* FromHandle(HDC hDC);
 
     // ---- creation
     BOOL CreateCompatibleDC(CDC* pDC);     // pDC null: compatible with the screen
     BOOL DeleteDC();
+    // Takes ownership: the destructor deletes the DC unless it is detached.
     BOOL Attach(HDC hDC);
     HDC Detach();
 
@@ -201,10 +217,8 @@ public:
 
 protected:
     friend struct AfxTempMaps;
-    BOOL m_bTemp;        // temporary wrapper from FromHandle
-    BOOL m_bOwnsMemDC;   // made by CreateCompatibleDC: DeleteDC frees it
-    void NoteAcquired(HDC hDC);   // counting for window DCs of derived classes
-    void NoteReleased();
+    BOOL m_bTemp;   // temporary wrapper from FromHandle
+    HDC Unmap();
 };
 
 // Selects a GDI object into a DC for one scope and puts the displaced object
