@@ -138,24 +138,33 @@ INT_PTR CDialog::DoModal()
 
 int CDialog::RunModalLoop()
 {
+    BOOL bIdle = TRUE;
+    LONG lIdleCount = 0;
     BOOL bShowIdle = !(GetStyle() & WS_VISIBLE);
+    HWND hWndParent = ::GetParent(m_hWnd);
     m_bModalLoop = TRUE;
     MSG msg;
     while (m_bContinueModal)
     {
-        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        // Idle: show the dialog once its first messages are handled, then
+        // tell the owner (WM_ENTERIDLE) and the dialog (WM_KICKIDLE), as
+        // MFC does. Temporary objects are not freed here: the application
+        // may hold them across DoModal; its own idle time frees them.
+        while (bIdle && m_bContinueModal && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
         {
-            // Idle: show the dialog once its first messages are handled,
-            // then free this thread's temporary objects and wait.
             if (bShowIdle && m_hWnd)
             {
                 ShowWindow(SW_SHOWNORMAL);
                 UpdateWindow();
                 bShowIdle = FALSE;
-                continue;
             }
-            AfxDeleteTempMaps();
+            if (hWndParent && lIdleCount == 0)
+                ::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, (LPARAM)m_hWnd);
+            if (!m_hWnd || !SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
+                bIdle = FALSE;
         }
+        if (!m_bContinueModal)
+            break;
         if (!::GetMessageA(&msg, nullptr, 0, 0))
         {
             // WM_QUIT ends the dialog and is put back for the outer loop.
@@ -164,6 +173,11 @@ int CDialog::RunModalLoop()
             break;
         }
         AfxPumpMessage(&msg);
+        if (msg.message != WM_PAINT && msg.message != 0x0118 /* WM_SYSTIMER */)
+        {
+            bIdle = TRUE;
+            lIdleCount = 0;
+        }
     }
     m_bModalLoop = FALSE;
     return m_nModalResult;
@@ -204,8 +218,9 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam)
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
-    // Keys reach the dialog manager only after the window tree had its turn.
-    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && m_hWnd)
-        return ::IsDialogMessageA(m_hWnd, pMsg);
-    return FALSE;
+    // Input reaches the dialog manager only after the window tree had its
+    // turn: keys (Tab, Enter, Escape, mnemonics) and the mouse, as MFC does.
+    UINT nMsg = pMsg->message;
+    BOOL bInput = (nMsg >= WM_KEYFIRST && nMsg <= WM_KEYLAST) || (nMsg >= WM_MOUSEFIRST && nMsg <= WM_MOUSELAST);
+    return bInput && m_hWnd && ::IsDialogMessageA(m_hWnd, pMsg);
 }

@@ -4,6 +4,10 @@
 #pragma once
 #include "afxwnd.h"
 
+// Sent to a modal dialog while its loop is idle (wParam MSGF_DIALOGBOX,
+// lParam the idle count); a nonzero answer asks for more idle calls.
+#define WM_KICKIDLE 0x036A
+
 AFX_FW_API INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
 class AFX_FW_API CDialog : public CWnd
