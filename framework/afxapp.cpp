@@ -1,9 +1,10 @@
 #include "afxapp.h"
+#include <string.h>
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
-CWinThread::CWinThread() : m_pMainWnd(nullptr)
+CWinThread::CWinThread() : m_pMainWnd(nullptr), m_pActiveWnd(nullptr)
 {
     ZeroMemory(&m_msgCur, sizeof(m_msgCur));
 }
@@ -91,6 +92,38 @@ CWinApp::~CWinApp()
 
 CWinApp* AfxGetApp() { return AfxGetAppModuleState()->m_pCurrentWinApp; }
 
+int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
+{
+    // Owned by the top-level main window's last active popup, as MFC does.
+    HWND hOwner = CWnd::SafeHwnd(GetMainWnd());
+    while (hOwner && (::GetWindowLongPtrA(hOwner, GWL_STYLE) & WS_CHILD))
+        hOwner = ::GetParent(hOwner);
+    hOwner = hOwner ? ::GetLastActivePopup(hOwner) : ::GetActiveWindow();
+    if ((nType & MB_ICONMASK) == 0)
+    {
+        UINT nButtons = nType & MB_TYPEMASK;
+        if (nButtons == MB_OK || nButtons == MB_OKCANCEL)
+            nType |= MB_ICONEXCLAMATION;
+        else if (nButtons == MB_YESNO || nButtons == MB_YESNOCANCEL)
+            nType |= MB_ICONQUESTION;
+    }
+    return ::MessageBoxA(hOwner, lpszPrompt, m_pszAppName, nType);
+}
+
+int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp)
+{
+    CWinApp* pApp = AfxGetApp();
+    return pApp ? pApp->DoMessageBox(lpszText, nType, nIDHelp)
+                : ::MessageBoxA(::GetActiveWindow(), lpszText, nullptr, nType);
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
+{
+    CString strPrompt;
+    strPrompt.LoadString(nIDPrompt);
+    return AfxMessageBox(strPrompt, nType, nIDHelp == (UINT)-1 ? nIDPrompt : nIDHelp);
+}
+
 CWnd* AfxGetMainWnd()
 {
     CWinApp* pApp = AfxGetApp();
@@ -107,6 +140,17 @@ BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
         pApp->m_hInstance = hInstance;
         pApp->m_lpCmdLine = lpCmdLine;
         pApp->m_nCmdShow = nCmdShow;
+        if (!pApp->m_pszAppName)
+        {
+            // As MFC: the program's file name without its extension.
+            static char s_szName[MAX_PATH];
+            ::GetModuleFileNameA(hInstance, s_szName, MAX_PATH);
+            char* pszName = strrchr(s_szName, '\\');
+            pszName = pszName ? pszName + 1 : s_szName;
+            if (char* pszDot = strrchr(pszName, '.'))
+                *pszDot = '\0';
+            pApp->m_pszAppName = pState->m_lpszCurrentAppName = pszName;
+        }
     }
     return AfxRegisterFrameworkClasses();
 }

@@ -10,7 +10,8 @@ public:
     CWinThread();
     virtual ~CWinThread() {}
 
-    CWnd* m_pMainWnd;
+    CWnd* m_pMainWnd;     // the application's main window: its end ends the thread
+    CWnd* m_pActiveWnd;   // a window standing in for it (a running modal dialog)
     MSG m_msgCur;
 
     virtual BOOL InitInstance() { return FALSE; }
@@ -25,7 +26,8 @@ public:
     virtual BOOL OnIdle(LONG lCount);
     // Gets, pre-translates and dispatches one message; FALSE on WM_QUIT.
     virtual BOOL PumpMessage();
-    virtual CWnd* GetMainWnd() { return m_pMainWnd; }
+    // The stand-in while there is one, else the main window.
+    virtual CWnd* GetMainWnd() { return m_pActiveWnd ? m_pActiveWnd : m_pMainWnd; }
 };
 
 class AFX_FW_API CWinApp : public CWinThread
@@ -41,9 +43,20 @@ public:
     int m_nCmdShow;
 
     virtual BOOL InitApplication() { return TRUE; }
+    // Shows AfxMessageBox's box, owned by the main window, titled with the
+    // application's name.
+    virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt);
+
+    HCURSOR LoadStandardCursor(LPCSTR lpszCursorName) const { return ::LoadCursorA(nullptr, lpszCursorName); }
+    HICON LoadStandardIcon(LPCSTR lpszIconName) const { return ::LoadIconA(nullptr, lpszIconName); }
 };
 
 AFX_FW_API CWinApp* AfxGetApp();
+// A message box through the application (CWinApp::DoMessageBox). A box
+// given by a string id (loaded along the resource chain) uses that id as its
+// help context unless one is given.
+AFX_FW_API int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+AFX_FW_API int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 AFX_FW_API CWnd* AfxGetMainWnd();
 // Pre-translation and dispatch of one message, used by every modal loop so
 // that PreTranslateMessage sees the message first.

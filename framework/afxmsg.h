@@ -6,6 +6,9 @@
 
 class CDC;
 
+// Marks message handlers in class declarations, as in MFC; expands to nothing.
+#define afx_msg
+
 enum AfxSig : UINT_PTR
 {
     AfxSig_end = 0,
@@ -31,6 +34,7 @@ enum AfxSig : UINT_PTR
     AfxSig_vpos,   // void (WINDOWPOS*)
     AfxSig_vcmd,   // void () for WM_COMMAND with an id
     AfxSig_vii,    // void (int, int)
+    AfxSig_vw,     // void (UINT)
 };
 
 // Handler pointer types, cast to AFX_PMSG for the table and back on dispatch.
@@ -72,7 +76,21 @@ enum AfxSig : UINT_PTR
 #define ON_WM_KEYUP()         _ON_VWWW(WM_KEYUP, OnKeyUp)
 #define ON_WM_CHAR()          _ON_VWWW(WM_CHAR, OnChar)
 #define ON_WM_SYSKEYDOWN()    _ON_VWWW(WM_SYSKEYDOWN, OnSysKeyDown)
-#define ON_WM_TIMER()         { WM_TIMER, 0, 0, 0, AfxSig_vt, AFX_MSG_CAST(void (CWnd::*)(UINT_PTR), &ThisClass::OnTimer) },  // void OnTimer(UINT_PTR nIDEvent)
+// OnTimer takes the id as UINT_PTR, or as UINT like MFC 4.2's 32-bit
+// programs (where the two are one type).
+template <class T>
+AFX_MSGMAP_ENTRY AfxTimerEntry(void (T::*pfn)(UINT_PTR))
+{
+    return { WM_TIMER, 0, 0, 0, AfxSig_vt, AFX_MSG_CAST(void (CWnd::*)(UINT_PTR), pfn) };
+}
+#ifdef _WIN64
+template <class T>
+AFX_MSGMAP_ENTRY AfxTimerEntry(void (T::*pfn)(UINT))
+{
+    return { WM_TIMER, 0, 0, 0, AfxSig_vw, AFX_MSG_CAST(void (CWnd::*)(UINT), pfn) };
+}
+#endif
+#define ON_WM_TIMER()         AfxTimerEntry(&ThisClass::OnTimer),  // void OnTimer(UINT_PTR nIDEvent)
 #define ON_WM_SETCURSOR()     { WM_SETCURSOR, 0, 0, 0, AfxSig_bWww, AFX_MSG_CAST(BOOL (CWnd::*)(CWnd*, UINT, UINT), &ThisClass::OnSetCursor) },  // BOOL OnSetCursor(CWnd*, UINT nHitTest, UINT message)
 #define ON_WM_MOUSEACTIVATE() { WM_MOUSEACTIVATE, 0, 0, 0, AfxSig_iWww, AFX_MSG_CAST(int (CWnd::*)(CWnd*, UINT, UINT), &ThisClass::OnMouseActivate) },  // int OnMouseActivate(CWnd* pTop, UINT nHitTest, UINT message)
 #define ON_WM_SIZE()          { WM_SIZE, 0, 0, 0, AfxSig_vwii, AFX_MSG_CAST(void (CWnd::*)(UINT, int, int), &ThisClass::OnSize) },  // void OnSize(UINT nType, int cx, int cy)

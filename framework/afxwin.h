@@ -1,6 +1,7 @@
 // The framework layer in one include: strings, geometry, GDI wrappers,
 // windows, message maps, modules and the application object.
 #pragma once
+#include <tchar.h>   // _T, TCHAR and the _tcs functions, as MFC's afxwin.h brings them
 #include "afxdef.h"
 #include "afxstr.h"
 #include "afxtypes.h"

@@ -1,5 +1,7 @@
 #include "afxwnd.h"
+#include "afxapp.h"
 #include "afxmodule.h"
+#include <stdio.h>
 #include <unordered_map>
 
 const char* const AFX_WND_CLASS = "AfxWnd42";
@@ -158,6 +160,29 @@ BOOL AfxRegisterFrameworkClasses()
     }
     s_hDone = hInst;
     return TRUE;
+}
+
+LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
+{
+    // MFC's synthetic name: the same parameters name the same class.
+    static thread_local char s_szName[96];
+    HINSTANCE hInst = AfxGetInstanceHandle();
+    if (!hCursor && !hbrBackground && !hIcon)
+        snprintf(s_szName, sizeof(s_szName), "Afx:%p:%x", (void*)hInst, nClassStyle);
+    else
+        snprintf(s_szName, sizeof(s_szName), "Afx:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle,
+                 (void*)hCursor, (void*)hbrBackground, (void*)hIcon);
+    WNDCLASSA wc = {};
+    if (::GetClassInfoA(hInst, s_szName, &wc))
+        return s_szName;
+    wc.style = nClassStyle;
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = hInst;
+    wc.hIcon = hIcon;
+    wc.hCursor = hCursor;
+    wc.hbrBackground = hbrBackground;
+    wc.lpszClassName = s_szName;
+    return ::RegisterClassA(&wc) ? s_szName : nullptr;
 }
 
 // ---- CWnd ------------------------------------------------------------------
@@ -494,6 +519,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         void (CWnd::*pfn_vwl)(UINT, LPARAM);
         void (CWnd::*pfn_vpos)(WINDOWPOS*);
         void (CWnd::*pfn_vii)(int, int);
+        void (CWnd::*pfn_vw)(UINT);
     } mmf;
     mmf.pfn = e->pfn;
     CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
@@ -533,6 +559,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case AfxSig_vwl: (this->*mmf.pfn_vwl)((UINT)wParam, lParam); break;
     case AfxSig_vpos: (this->*mmf.pfn_vpos)((WINDOWPOS*)lParam); break;
     case AfxSig_vii: (this->*mmf.pfn_vii)((short)LOWORD(lParam), (short)HIWORD(lParam)); break;
+    case AfxSig_vw: (this->*mmf.pfn_vw)((UINT)wParam); break;
     default: return FALSE;
     }
     if (pResult)
@@ -547,6 +574,19 @@ void CWnd::OnDestroy() { Default(); }
 
 void CWnd::OnNcDestroy()
 {
+    // The end of the application's main window ends its message loop; a
+    // stand-in (a modal dialog) ends nothing. Neither pointer may outlive
+    // its window.
+    if (CWinApp* pApp = AfxGetApp())
+    {
+        if (pApp->m_pMainWnd == this)
+        {
+            ::PostQuitMessage(0);
+            pApp->m_pMainWnd = nullptr;
+        }
+        if (pApp->m_pActiveWnd == this)
+            pApp->m_pActiveWnd = nullptr;
+    }
     // The original procedure sees WM_NCDESTROY while still attached; then the
     // object lets go of the handle and may delete itself in PostNcDestroy.
     Default();

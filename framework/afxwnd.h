@@ -13,6 +13,11 @@ AFX_FW_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPAR
 // Registers the framework's window classes "AfxWnd42" and "AfxFrameOrView42"
 // for the application's instance (once); FALSE if registration failed.
 AFX_FW_API BOOL AfxRegisterFrameworkClasses();
+// Registers (once) a window class with the given style, cursor, background
+// and icon under a name made from them, and returns that name: a buffer of
+// this thread that the next call overwrites. Null if registration failed.
+AFX_FW_API LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0, HBRUSH hbrBackground = 0,
+                                      HICON hIcon = 0);
 extern AFX_FW_API const char* const AFX_WND_CLASS;            // "AfxWnd42"
 extern AFX_FW_API const char* const AFX_WNDFRAMEORVIEW_CLASS; // "AfxFrameOrView42"
 
