@@ -107,11 +107,9 @@ CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)
 {
     AFX_MODULE_STATE* pApp = AfxGetAppModuleState();
     AcquireSRWLockExclusive(&g_chainLock);
-    // Appended, so modules are searched in the order they joined.
-    CDynLinkLibrary** pp = &pApp->m_pFirstDLL;
-    while (*pp)
-        pp = &(*pp)->m_pNextDLL;
-    *pp = this;
+    // At the head, as MFC's: the latest module loaded is searched first.
+    m_pNextDLL = pApp->m_pFirstDLL;
+    pApp->m_pFirstDLL = this;
     ReleaseSRWLockExclusive(&g_chainLock);
 }
 

@@ -16,7 +16,7 @@ struct AFX_FW_API AFX_MODULE_STATE
     HINSTANCE m_hCurrentResourceHandle;
     CWinApp* m_pCurrentWinApp;
     LPCSTR m_lpszCurrentAppName;
-    CDynLinkLibrary* m_pFirstDLL;   // extension modules, in the order they joined
+    CDynLinkLibrary* m_pFirstDLL;   // extension modules, the latest joined first
 };
 
 AFX_FW_API AFX_MODULE_STATE* AfxGetModuleState();     // state in force on this thread
@@ -24,9 +24,9 @@ AFX_FW_API AFX_MODULE_STATE* AfxGetAppModuleState();  // the application's state
 AFX_FW_API HINSTANCE AfxGetInstanceHandle();
 AFX_FW_API HINSTANCE AfxGetResourceHandle();
 AFX_FW_API void AfxSetResourceHandle(HINSTANCE hInstResource);
-// First module of the chain (application, then extension modules in the
-// order they joined) that holds the resource; the application's resource
-// handle when none does.
+// First module of the chain (application, then extension modules, the
+// latest joined first, as MFC's chain is) that holds the resource; the
+// application's resource handle when none does.
 AFX_FW_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
 
 // Switches the thread's module state for a scope and back at its end.

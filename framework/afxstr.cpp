@@ -1,5 +1,6 @@
 // afxstr.cpp - CString implementation (see afxstr.h for the rules).
 #include "afxstr.h"
+#include "afxmodule.h"
 
 #include <limits.h>
 #include <stddef.h>
@@ -22,8 +23,6 @@ NilString g_nil = { { -1, 0, 0 }, '\0' };
 static_assert(offsetof(NilString, nul) == sizeof(CStringData), "nil terminator must follow the header");
 
 inline bool IsNil(const CStringData* p) { return p == &g_nil.hdr; }
-
-AFX_PFN_GET_RESOURCE_HANDLE g_pfnResourceHandle = nullptr;   // nullptr: the EXE
 
 // Lengths of external strings; a NULL pointer is "".
 inline int SafeLen(const char* psz)
@@ -112,12 +111,6 @@ int TrailingRunStart(const char* s, Pred match)
 inline unsigned char FoldLower(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c; }
 
 } // namespace
-
-AFX_PFN_GET_RESOURCE_HANDLE AfxSetStringResourceHandler(AFX_PFN_GET_RESOURCE_HANDLE pfn)
-{
-    return reinterpret_cast<AFX_PFN_GET_RESOURCE_HANDLE>(
-        InterlockedExchangePointer(reinterpret_cast<PVOID*>(&g_pfnResourceHandle), reinterpret_cast<PVOID>(pfn)));
-}
 
 /////////////////////////////////////////////////////////////////////////////
 // Buffer management
@@ -687,12 +680,12 @@ void CString::FormatV(const char* lpszFormat, va_list argList)
 
 BOOL CString::LoadString(UINT nID)
 {
-    AFX_PFN_GET_RESOURCE_HANDLE pfn = g_pfnResourceHandle;
-    HINSTANCE hInst = pfn != nullptr ? pfn() : GetModuleHandleA(nullptr);
     CString tmp;
     // String tables are blocks of 16 counted UTF-16 strings; string nID lives
     // in block nID / 16 + 1 at position nID % 16.
-    HRSRC hRes = nID <= 0xFFFF ? FindResourceA(hInst, MAKEINTRESOURCEA(nID / 16 + 1), MAKEINTRESOURCEA(6) /*RT_STRING*/) : nullptr;
+    LPCSTR lpszBlock = MAKEINTRESOURCEA((nID >> 4) + 1);
+    HINSTANCE hInst = AfxFindResourceHandle(lpszBlock, RT_STRING);
+    HRSRC hRes = nID <= 0xFFFF ? FindResourceA(hInst, lpszBlock, RT_STRING) : nullptr;
     HGLOBAL hGlobal = hRes != nullptr ? LoadResource(hInst, hRes) : nullptr;
     const WCHAR* p = hGlobal != nullptr ? static_cast<const WCHAR*>(LockResource(hGlobal)) : nullptr;
     if (p != nullptr)

@@ -22,7 +22,8 @@
 //  * Out of memory (or a length beyond INT_MAX) throws std::bad_alloc.
 //  * Format/FormatV use the Microsoft CRT format syntax (%I64d, %S = wide
 //    string) just like MFC on Windows. Pass CStrings as (LPCTSTR)s: a class
-//    object passed through "..." is not a char pointer with g++.
+//    object passed through "..." is not a char pointer with g++, so Format
+//    is checked like printf and the build treats a mismatch as an error.
 //
 // Thread safety: distinct CString objects may be used from different threads
 // even when they share a buffer (the reference count is interlocked); one
@@ -33,12 +34,6 @@
 #include <stdarg.h>
 
 static_assert(sizeof(TCHAR) == 1, "the WG framework is an MBCS (non-UNICODE) build");
-
-// Where CString::LoadString looks for string tables. Until the application
-// layer installs its own (returning the resource handle), the EXE module,
-// GetModuleHandle(NULL), is used. Returns the previously installed function.
-typedef HINSTANCE (*AFX_PFN_GET_RESOURCE_HANDLE)();
-AFX_FW_API AFX_PFN_GET_RESOURCE_HANDLE AfxSetStringResourceHandler(AFX_PFN_GET_RESOURCE_HANDLE pfn);
 
 // Header that precedes the characters of every CString buffer.
 struct CStringData
@@ -133,7 +128,9 @@ public:
     void FormatV(const char* lpszFormat, va_list argList);   // NULL or bad format -> empty
 
 // Resources
-    BOOL LoadString(UINT nID);   // FALSE (and empty) if missing; see AfxSetStringResourceHandler
+    // String table of the first module of the resource chain that has the
+    // string's block (AfxFindResourceHandle); FALSE (and empty) if missing.
+    BOOL LoadString(UINT nID);
 
 // Raw buffer access.
 // GetBuffer unshares the buffer and returns room for max(n, length) bytes plus
