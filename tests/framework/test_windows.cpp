@@ -2,6 +2,8 @@
 // dispatch with MFC's handler signatures, Default, the pre-translation walk,
 // the dialog's modal loop, GDI ownership counting and the module chain.
 #include "wgtest.h"
+#include <functional>
+#include <thread>
 
 using namespace wgtest;
 
@@ -149,11 +151,22 @@ class CModalProbe : public CDialog
 public:
     std::vector<std::string> m_log;
     int m_nEndWith = IDOK;
+    BOOL m_bEndWhenIdle = FALSE;   // else ends on a message posted at start
     virtual BOOL OnInitDialog()
     {
         m_log.push_back("init");
-        PostMessage(WM_USER + 1);
+        if (!m_bEndWhenIdle)
+            PostMessage(WM_USER + 1);
         return TRUE;
+    }
+    LRESULT OnKickIdle(WPARAM, LPARAM lIdleCount)
+    {
+        if (m_bEndWhenIdle)
+        {
+            m_log.push_back(Fmt("idle %d", (int)lIdleCount));
+            EndDialog(m_nEndWith);
+        }
+        return 0;
     }
     virtual BOOL PreTranslateMessage(MSG* pMsg)
     {
@@ -165,7 +178,12 @@ public:
         }
         return CDialog::PreTranslateMessage(pMsg);
     }
+    DECLARE_MESSAGE_MAP()
 };
+
+BEGIN_MESSAGE_MAP(CModalProbe, CDialog)
+    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+END_MESSAGE_MAP()
 
 TEST(Dialog, ModalLoopOffersMessagesToPreTranslateAndReturnsTheEndCode)
 {
@@ -188,6 +206,26 @@ TEST(Dialog, ModalLoopOffersMessagesToPreTranslateAndReturnsTheEndCode)
     EXPECT_EQ(IDCANCEL, none.m_nModalResult);
 }
 
+// Temporary objects are freed only at the application's idle time: one held
+// across DoModal survives the dialog's idle loop.
+TEST(Dialog, TemporaryObjectsOutliveTheModalLoopsIdleTime)
+{
+    HWND hForeign = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 5, 5, SharedHost().m_hWnd,
+                                      nullptr, nullptr, nullptr);
+    CWnd* pTemp = CWnd::FromHandle(hForeign);
+    Template t = {};
+    t.dt.style = WS_POPUP;
+    CModalProbe dlg;
+    dlg.m_bEndWhenIdle = TRUE;
+    ASSERT_TRUE(dlg.InitModalIndirect(&t.dt, &SharedHost()));
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ("init | idle 0", Join(dlg.m_log));
+    EXPECT_EQ(hForeign, pTemp->m_hWnd);
+    EXPECT_EQ(pTemp, CWnd::FromHandle(hForeign));
+    ::DestroyWindow(hForeign);
+    AfxDeleteTempMaps();
+}
+
 TEST(Dialog, ModelessDialogFromTemplateIsAttachedAndOkEndsIt)
 {
     Template t = {};
@@ -201,46 +239,132 @@ TEST(Dialog, ModelessDialogFromTemplateIsAttachedAndOkEndsIt)
     ::GetClassNameA(dlg.m_hWnd, szClass, sizeof(szClass));
     EXPECT_STREQ("#32770", szClass);
     EXPECT_EQ("init", dlg.m_log.front());
+    MSG mouse = { dlg.m_hWnd, WM_MOUSEMOVE, 0, 0, 0, { 0, 0 } };
+    EXPECT_TRUE(dlg.PreTranslateMessage(&mouse)) << "mouse input goes to the dialog manager too";
+    MSG other = { dlg.m_hWnd, WM_USER + 9, 0, 0, 0, { 0, 0 } };
+    EXPECT_FALSE(dlg.PreTranslateMessage(&other));
     dlg.SendMessage(WM_COMMAND, IDOK);
     EXPECT_EQ(IDOK, dlg.m_nModalResult);
     dlg.DestroyWindow();
 }
 
-TEST(Gdi, OwnedObjectsAreCountedAndNeverSilentlyReplaced)
+// Whether fn left a GDI handle behind: the system hands out the most
+// recently freed handle slot first, so a probe made after fn takes the slot
+// of the probe freed before it exactly when fn kept nothing.
+template <class F>
+bool LeavesGdiHandle(F fn)
 {
-    const LONG n0 = AfxGetLiveGdiObjectCount(), d0 = AfxGetLiveDCCount();
-    {
-        CPen pen(PS_SOLID, 1, 0);
-        CBrush brush(0x00FF00);
-        CBitmap bmp;
-        EXPECT_TRUE(bmp.CreateCompatibleBitmap(nullptr, 4, 4));
-        EXPECT_FALSE(bmp.CreateCompatibleBitmap(nullptr, 8, 8));   // already owns one
-        EXPECT_EQ(CSize(4, 4), bmp.GetSize());
-        EXPECT_EQ(n0 + 3, AfxGetLiveGdiObjectCount());
-        CDC dc;
-        EXPECT_TRUE(dc.CreateCompatibleDC(nullptr));
-        EXPECT_FALSE(dc.CreateCompatibleDC(nullptr));
-        EXPECT_EQ(d0 + 1, AfxGetLiveDCCount());
-        CBitmap* pOld = dc.SelectObject(&bmp);
-        ASSERT_NE(nullptr, pOld);
-        EXPECT_EQ(pOld, CGdiObject::FromHandle(pOld->m_hObject));   // temporary, reused
-        dc.FillSolidRect(0, 0, 4, 4, 0x123456);
-        EXPECT_EQ(0x123456u, dc.GetPixel(3, 3));
-        dc.SelectObject(pOld);
-        HGDIOBJ h = brush.Detach();
-        EXPECT_EQ(n0 + 2, AfxGetLiveGdiObjectCount());
-        EXPECT_FALSE(brush.DeleteObject());
-        ::DeleteObject(h);
-    }
-    AfxDeleteTempMaps();
-    EXPECT_EQ(n0, AfxGetLiveGdiObjectCount());
-    EXPECT_EQ(d0, AfxGetLiveDCCount());
-    CDC* pNull = nullptr;
-    EXPECT_EQ(nullptr, CDC::SafeHdc(pNull));
-    EXPECT_EQ(nullptr, CGdiObject::FromHandle(nullptr));
+    HGDIOBJ hBefore = ::CreateSolidBrush(0);
+    ::DeleteObject(hBefore);
+    fn();
+    HGDIOBJ hAfter = ::CreateSolidBrush(0);
+    ::DeleteObject(hAfter);
+    return LOWORD((UINT_PTR)hBefore) != LOWORD((UINT_PTR)hAfter);
 }
 
-TEST(Module, ExtensionModulesJoinTheResourceChainInOrderAndLeaveOnTermination)
+TEST(Gdi, CreateOnAnOwnerIsRefusedBeforeAnythingIsMade)
+{
+    HGDIOBJ hLeak = nullptr;
+    ASSERT_TRUE(LeavesGdiHandle([&] { hLeak = ::CreatePen(PS_SOLID, 1, 0); }));   // the probe sees a leak
+    ::DeleteObject(hLeak);
+    LOGFONTA lf = {};
+    lf.lfHeight = 12;
+    const RECT rc = { 0, 0, 4, 4 };
+    CPen pen(PS_SOLID, 1, 0);
+    CBrush brush(0x00FF00);
+    CFont font;
+    CBitmap bmp;
+    CRgn rgn;
+    ASSERT_TRUE(font.CreateFontIndirect(&lf) && bmp.CreateBitmap(2, 2, 1, 32, nullptr) && rgn.CreateRectRgn(0, 0, 1, 1));
+    const LONG n = AfxGetLiveGdiObjectCount();
+    const struct { const char* name; std::function<BOOL()> create; } cases[] = {
+        { "CreatePen", [&] { return pen.CreatePen(PS_DASH, 1, 0); } },
+        { "CreateSolidBrush", [&] { return brush.CreateSolidBrush(0); } },
+        { "CreateFontIndirect", [&] { return font.CreateFontIndirect(&lf); } },
+        { "CreateFont", [&] { return font.CreateFont(9, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"); } },
+        { "CreateBitmap", [&] { return bmp.CreateBitmap(3, 3, 1, 32, nullptr); } },
+        { "CreateCompatibleBitmap", [&] { return bmp.CreateCompatibleBitmap(nullptr, 3, 3); } },
+        { "CreateRectRgn", [&] { return rgn.CreateRectRgn(0, 0, 2, 2); } },
+        { "CreateRectRgnIndirect", [&] { return rgn.CreateRectRgnIndirect(&rc); } },
+        { "CreateRoundRectRgn", [&] { return rgn.CreateRoundRectRgn(0, 0, 9, 9, 2, 2); } },
+        { "CreateEllipticRgn", [&] { return rgn.CreateEllipticRgn(0, 0, 9, 9); } },
+        { "CreateStockObject", [&] { return pen.CreateStockObject(BLACK_PEN); } },
+    };
+    for (const auto& c : cases)
+    {
+        BOOL bResult = TRUE;
+        EXPECT_FALSE(LeavesGdiHandle([&] { bResult = c.create(); })) << c.name;
+        EXPECT_FALSE(bResult) << c.name;
+    }
+    EXPECT_EQ(n, AfxGetLiveGdiObjectCount());
+}
+
+TEST(Gdi, TheCountFollowsTheRealHandles)
+{
+    const LONG n0 = AfxGetLiveGdiObjectCount(), d0 = AfxGetLiveDCCount();
+    HGDIOBJ hPen, hBmp;
+    HDC hDC;
+    {
+        CPen pen(PS_SOLID, 1, 0);
+        CBitmap bmp;
+        CDC dc;
+        ASSERT_TRUE(bmp.CreateCompatibleBitmap(nullptr, 4, 4) && dc.CreateCompatibleDC(nullptr));
+        hPen = pen.m_hObject, hBmp = bmp.m_hObject, hDC = dc.m_hDC;
+        EXPECT_EQ(n0 + 2, AfxGetLiveGdiObjectCount());
+        EXPECT_EQ(d0 + 1, AfxGetLiveDCCount());
+        HGDIOBJ hOld = ::SelectObject(dc, hBmp);
+        bmp.DeleteObject();   // the DC still holds it: the handle lives on
+        EXPECT_EQ(nullptr, bmp.m_hObject);
+        EXPECT_NE(0u, ::GetObjectType(hBmp));
+        EXPECT_EQ(n0 + 2, AfxGetLiveGdiObjectCount());
+        ::SelectObject(dc, hOld);   // released: now the system frees it
+        EXPECT_EQ(0u, ::GetObjectType(hBmp));
+        EXPECT_EQ(n0 + 1, AfxGetLiveGdiObjectCount());
+        ::DeleteObject(pen.Detach());   // no longer ours
+        EXPECT_EQ(n0, AfxGetLiveGdiObjectCount());
+        EXPECT_FALSE(pen.DeleteObject());
+    }
+    EXPECT_EQ(0u, ::GetObjectType(hPen));
+    EXPECT_EQ(0u, ::GetObjectType(hDC));
+    EXPECT_EQ(d0, AfxGetLiveDCCount());
+}
+
+TEST(Gdi, FromHandleAnswersTheOwnerOnEveryThread)
+{
+    const LONG d0 = AfxGetLiveDCCount();
+    HDC hOwned = ::CreateCompatibleDC(nullptr);
+    {
+        CDC dc;
+        ASSERT_TRUE(dc.Attach(hOwned));
+        EXPECT_EQ(&dc, CDC::FromHandle(hOwned));
+        EXPECT_EQ(d0 + 1, AfxGetLiveDCCount());
+    }
+    EXPECT_EQ(0u, ::GetObjectType(hOwned));   // an attached DC dies with its object
+    EXPECT_EQ(d0, AfxGetLiveDCCount());
+
+    CBrush brush(0x123456);
+    CDC memDC;
+    ASSERT_TRUE(memDC.CreateCompatibleDC(nullptr));
+    CClientDC client(&SharedHost());
+    EXPECT_EQ(&client, CDC::FromHandle(client.m_hDC));
+    HGDIOBJ hStock = ::GetStockObject(WHITE_BRUSH);
+    CGdiObject* pTemp = CGdiObject::FromHandle(hStock);
+    std::thread([&] {
+        EXPECT_EQ(&brush, CBrush::FromHandle(brush));
+        EXPECT_EQ(&memDC, CDC::FromHandle(memDC));
+        EXPECT_NE(pTemp, CGdiObject::FromHandle(hStock));   // temporaries are per thread
+        AfxDeleteTempMaps();
+    }).join();
+    EXPECT_EQ(&brush, CGdiObject::FromHandle(brush));
+    EXPECT_EQ(pTemp, CGdiObject::FromHandle(hStock));   // untouched by the worker's cleanup
+    EXPECT_EQ(nullptr, CGdiObject::FromHandle(nullptr));
+    HDC hMem = memDC.Detach();   // no longer the object's
+    EXPECT_NE(&memDC, CDC::FromHandle(hMem));
+    ::DeleteDC(hMem);
+    AfxDeleteTempMaps();
+}
+
+TEST(Module, ExtensionModulesJoinTheHeadOfTheResourceChainAndLeaveOnTermination)
 {
     AFX_EXTENSION_MODULE bad = { FALSE, nullptr, nullptr };
     EXPECT_FALSE(AfxInitExtensionModule(bad, nullptr));
@@ -249,18 +373,19 @@ TEST(Module, ExtensionModulesJoinTheResourceChainInOrderAndLeaveOnTermination)
     HINSTANCE hWg = ::LoadLibraryA("wg.dll");
     ASSERT_NE(nullptr, hWg);
     EXPECT_EQ(hWg, AfxFindResourceHandle(MAKEINTRESOURCEA(3002), RT_BITMAP));
-    // A second module (the framework DLL, which has no bitmaps) joins after it.
+    // A module joining later is searched first: both have a version record.
+    LPCSTR lpszVersion = MAKEINTRESOURCEA(VS_VERSION_INFO);
+    EXPECT_EQ(hWg, AfxFindResourceHandle(lpszVersion, RT_VERSION));
+    HMODULE hUser = ::GetModuleHandleA("user32.dll");
     AFX_EXTENSION_MODULE other = { FALSE, nullptr, nullptr };
-    ASSERT_TRUE(AfxInitExtensionModule(other, ::GetModuleHandleA("wgafx.dll")));
+    ASSERT_TRUE(AfxInitExtensionModule(other, hUser));
     new CDynLinkLibrary(other);
+    EXPECT_EQ(hUser, AfxFindResourceHandle(lpszVersion, RT_VERSION));
     EXPECT_EQ(hWg, AfxFindResourceHandle(MAKEINTRESOURCEA(3002), RT_BITMAP));
     EXPECT_EQ(AfxGetResourceHandle(), AfxFindResourceHandle(MAKEINTRESOURCEA(9999), RT_BITMAP));
     AfxTermExtensionModule(other);
     EXPECT_FALSE(other.bInitialized);
-    int n = 0;
-    for (CDynLinkLibrary* p = AfxGetAppModuleState()->m_pFirstDLL; p; p = p->m_pNextDLL)
-        n += p->m_hModule == ::GetModuleHandleA("wgafx.dll");
-    EXPECT_EQ(0, n);
+    EXPECT_EQ(hWg, AfxFindResourceHandle(lpszVersion, RT_VERSION));
     // Unloading the library takes it out of the chain again.
     ::FreeLibrary(hWg);
     EXPECT_EQ(AfxGetResourceHandle(), AfxFindResourceHandle(MAKEINTRESOURCEA(3002), RT_BITMAP));
@@ -273,15 +398,61 @@ TEST(Module, ExtensionModulesJoinTheResourceChainInOrderAndLeaveOnTermination)
     EXPECT_EQ(pBefore, AfxGetModuleState());
 }
 
-TEST(RuntimeClass, DynamicCreationAndKindTests)
+class CBoxApp : public CWinApp
 {
-    CObject* p = RUNTIME_CLASS(CWnd)->CreateObject();
-    ASSERT_NE(nullptr, p);
-    EXPECT_TRUE(p->IsKindOf(RUNTIME_CLASS(CCmdTarget)));
-    EXPECT_FALSE(p->IsKindOf(RUNTIME_CLASS(CDialog)));
-    EXPECT_STREQ("CWnd", p->GetRuntimeClass()->m_lpszClassName);
-    delete p;
-    EXPECT_EQ(nullptr, RUNTIME_CLASS(CDialog)->CreateObject());   // not dynamically creatable
+public:
+    std::vector<std::string> m_log;
+    virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt)
+    {
+        m_log.push_back(Fmt("box '%s' %u %u", lpszPrompt, nType, nIDPrompt));
+        return IDOK;
+    }
+};
+
+TEST(App, OnlyTheMainWindowsEndQuits)
+{
+    CBoxApp app;
+    CWnd main, standIn;
+    for (CWnd* p : { &main, &standIn })
+        ASSERT_TRUE(p->CreateEx(0, AFX_WND_CLASS, "", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr));
+    app.m_pMainWnd = &main;
+    app.m_pActiveWnd = &standIn;   // as while a modal dialog runs
+    EXPECT_EQ(&standIn, AfxGetMainWnd());
+    standIn.DestroyWindow();
+    EXPECT_EQ(nullptr, app.m_pActiveWnd);
+    EXPECT_EQ(&main, AfxGetMainWnd());
+    MSG msg;
+    EXPECT_FALSE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    main.DestroyWindow();
+    EXPECT_EQ(nullptr, app.m_pMainWnd);
+    ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(0, (int)msg.wParam);
+}
+
+TEST(App, MessageBoxesAndWindowClassesOfTextbookPrograms)
+{
+    CBoxApp app;
+    AfxMessageBox("hi");
+    AfxMessageBox("sure?", MB_YESNO, 7);
+    AfxMessageBox(54321);   // no such string: empty, with its id as the help context
+    EXPECT_EQ("box 'hi' 0 0 | box 'sure?' 4 7 | box '' 0 54321", Join(app.m_log));
+
+    HCURSOR hCursor = app.LoadStandardCursor(IDC_CROSS);
+    HBRUSH hBrush = (HBRUSH)::GetStockObject(GRAY_BRUSH);
+    CString strA = AfxRegisterWndClass(CS_HREDRAW, hCursor, hBrush);
+    EXPECT_EQ(strA, AfxRegisterWndClass(CS_HREDRAW, hCursor, hBrush));   // registered once
+    EXPECT_EQ(0, strA.Find("Afx:"));
+    CString strB = AfxRegisterWndClass(CS_HREDRAW);
+    EXPECT_NE(strA, strB);
+    WNDCLASSA wc = {};
+    ASSERT_TRUE(::GetClassInfoA(AfxGetInstanceHandle(), strA, &wc));
+    EXPECT_EQ((UINT)CS_HREDRAW, wc.style);
+    EXPECT_EQ(hCursor, wc.hCursor);
+    EXPECT_EQ(hBrush, wc.hbrBackground);
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, strB, "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr));
+    EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
+    wnd.DestroyWindow();
 }
 
 } // namespace
