@@ -97,13 +97,13 @@ INT_PTR CVRK_DIALOG::DoModal()
     sc.AddAnDomodalDialog(this);
     // Dialogs opened from this one take it as their parent while it runs.
     CWinApp* pApp = AfxGetApp();
-    CWnd* pOldMain = pApp ? pApp->m_pMainWnd : nullptr;
+    CWnd* pOldActive = pApp ? pApp->m_pActiveWnd : nullptr;
     if (pApp)
-        pApp->m_pMainWnd = this;
+        pApp->m_pActiveWnd = this;
     m_bPlaced = FALSE;
     INT_PTR nResult = CDialog::DoModal();
     if (pApp)
-        pApp->m_pMainWnd = pOldMain;
+        pApp->m_pActiveWnd = pOldActive;
     sc.DeleteAnDomodalDialog(this);
     CVRK_WG::GetEventCenter().OnEvent(1002, 0, (LPARAM)this);
     return nResult;
