@@ -1,6 +1,7 @@
 #include "WG_Button.h"
 #include "VRK_WGPANEL.h"
 #include "WGSkin.h"
+#include "WGHover.h"
 
 // Skin 3003: two 19-row frames side by side (normal at x 0, hover at x 5),
 // each a 2-pixel left edge, a 1-pixel stretched middle and a 2-pixel right
@@ -37,46 +38,46 @@ void CWG_Button::SetCaption(CString strCaption)
 void CWG_Button::CreateMyBGDC(CDC* pDC)
 {
     CVRK_WG::CreateMyBGDC(pDC);
-    if (m_bFirstDraw)
+    m_bFirstDraw = FALSE;
+    // The panel's back buffer is only valid while the panel paints us.
+    m_pPanelDC = pDC;
     {
-        WGLoadSkin(m_bmpSkin, SKIN_ID);
-        m_pPanelDC = pDC;
-        m_bFirstDraw = FALSE;
+        CDCSelect selBG(m_pBGDC, &m_bmpBG);
+        CDCSelect selSkin(m_pParentBGDC->m_hDC, WGSkinOf(m_bmpSkin, SKIN_ID));
+        CDCSelect selFont(m_pBGDC, m_pFont);
+        const CSize szText = m_pBGDC->GetTextExtent(m_strCaption);
+
+        const long w = m_nWidth, h = m_nHeight;
+        const int xFrame = m_bHover ? HOVER_X : 0;
+        WGDrawThreePiece(m_pBGDC, CRect(0, 0, w, h), m_pParentBGDC, xFrame, 0, 2, 1, 2, FRAME_H);
+        if (m_bMark)
+            m_pBGDC->BitBlt(1, h - 10, MARK_SIZE, MARK_SIZE, m_pParentBGDC, 0,
+                            m_bHover ? MARK_HOVER_Y : MARK_Y, SRCCOPY);
+
+        // A hovered button keeps the hover colour even when disabled.
+        m_pBGDC->SetTextColor(m_bHover ? CR_CAPTION_HOVER : (m_bEnable ? CR_CAPTION : WG_CR_TEXT_DISABLED));
+        m_pBGDC->TextOut(w / 2 - szText.cx / 2, h / 2 - szText.cy / 2 + 1, m_strCaption);
+
+        if (m_bRoundCorner && pDC && pDC->m_hDC)
+            CopyCornersFrom(pDC);
     }
+    m_pPanelDC = nullptr;
+}
 
-    CBitmap* pOldBG = m_pBGDC->SelectObject(&m_bmpBG);
-    CBitmap* pOldSkin = m_pParentBGDC->SelectObject(&m_bmpSkin);
-    CFont* pOldFont = m_pFont ? m_pBGDC->SelectObject(m_pFont) : nullptr;
-    CSize szText = m_pBGDC->GetTextExtent(m_strCaption);
-
+// The skin's corner pixels show the panel beneath: three per corner, read
+// from the panel's back buffer pDC. The back buffer must be selected.
+void CWG_Button::CopyCornersFrom(CDC* pDC)
+{
     const long w = m_nWidth, h = m_nHeight;
-    const int xFrame = m_bHover ? HOVER_X : 0;
-    WGDrawThreePiece(m_pBGDC, CRect(0, 0, w, h), m_pParentBGDC, xFrame, 0, 2, 1, 2, FRAME_H);
-    if (m_bMark)
-        m_pBGDC->BitBlt(1, h - 10, MARK_SIZE, MARK_SIZE, m_pParentBGDC, 0,
-                        m_bHover ? MARK_HOVER_Y : MARK_Y, SRCCOPY);
-
-    // A hovered button keeps the hover colour even when disabled.
-    m_pBGDC->SetTextColor(m_bHover ? CR_CAPTION_HOVER : (m_bEnable ? CR_CAPTION : WG_CR_TEXT_DISABLED));
-    m_pBGDC->TextOut(w / 2 - szText.cx / 2, h / 2 - szText.cy / 2 + 1, m_strCaption);
-
-    if (m_bRoundCorner && m_pPanelDC)
-    {
-        const long L = m_rect.left, T = m_rect.top, R = m_rect.right, B = m_rect.bottom;
-        struct { int x, y; long px, py; } corners[12] = {
-            { 0, 0, L, T }, { 0, 1, L, T + 1 }, { 1, 0, L + 1, T },
-            { (int)w - 2, 0, R - 1, T }, { (int)w - 1, 0, R, T }, { (int)w - 1, 1, R, T + 1 },
-            { (int)w - 2, (int)h - 1, R - 1, B }, { (int)w - 1, (int)h - 1, R, B }, { (int)w - 1, (int)h - 2, R, B - 1 },
-            { 0, (int)h - 2, L, B - 1 }, { 0, (int)h - 1, L, B }, { 1, (int)h - 1, L + 1, B },
-        };
-        for (const auto& c : corners)
-            m_pBGDC->SetPixel(c.x, c.y, m_pPanelDC->GetPixel(c.px, c.py));
-    }
-
-    if (pOldFont)
-        m_pBGDC->SelectObject(pOldFont);
-    m_pParentBGDC->SelectObject(pOldSkin);
-    m_pBGDC->SelectObject(pOldBG);
+    const long L = m_rect.left, T = m_rect.top, R = m_rect.right, B = m_rect.bottom;
+    const struct { long x, y, px, py; } corners[12] = {
+        { 0, 0, L, T }, { 0, 1, L, T + 1 }, { 1, 0, L + 1, T },
+        { w - 2, 0, R - 1, T }, { w - 1, 0, R, T }, { w - 1, 1, R, T + 1 },
+        { w - 2, h - 1, R - 1, B }, { w - 1, h - 1, R, B }, { w - 1, h - 2, R, B - 1 },
+        { 0, h - 2, L, B - 1 }, { 0, h - 1, L, B }, { 1, h - 1, L + 1, B },
+    };
+    for (const auto& c : corners)
+        m_pBGDC->SetPixel(c.x, c.y, pDC->GetPixel(c.px, c.py));
 }
 
 void CWG_Button::OnMouseMove(CPoint point)
@@ -87,25 +88,25 @@ void CWG_Button::OnMouseMove(CPoint point)
         {
             m_bHover = FALSE;
             m_pParent->RefreshWG(m_nIndex);
-            m_pParent->ByeMouse();
-            ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+            CWGHover::Leave(this);
         }
         return;
     }
     if (!m_bHover)
     {
         m_bHover = TRUE;
-        m_pParent->GiveMeMouse(m_nIndex);   // so the button sees the pointer leave
+        CWGHover::Enter(this);
         m_pParent->RefreshWG(m_nIndex);
-        ::SetCursor(::LoadCursorA(nullptr, IDC_HAND));
     }
 }
 
+// Repaints, then reports: there is no pressed look, and the press is
+// reported at once, before any button-up.
 void CWG_Button::OnButtonDown(CPoint, long)
 {
     m_bHover = FALSE;
     m_pParent->RefreshWG(m_nIndex);
-    m_pParent->ByeMouse();
+    CWGHover::Leave(this);
     m_pParent->OnWGCommand(m_nIndex, 5);
 }
 

@@ -7,9 +7,9 @@
 class WG_API CWG_Button : public CVRK_WG
 {
 public:
-    BOOL m_bFirstDraw;
-    CDC* m_pPanelDC;          // the panel's back buffer, for the rounded corners
-    CBitmap m_bmpSkin;
+    BOOL m_bFirstDraw;        // not painted yet
+    CDC* m_pPanelDC;          // the panel's back buffer while painting; null otherwise
+    CBitmap m_bmpSkin;        // empty: the shared skin 3003; set it for another look
     CString m_strCaption;
     BOOL m_bMark;             // 9 x 9 mark in the lower-left corner
     BOOL m_bRoundCorner;      // let the panel show through the skin's corners
@@ -26,4 +26,7 @@ public:
     virtual void OnButtonDown(CPoint point, long nButton);
     virtual void OnButtonDClick(CPoint point, long nButton);
     virtual void OnMouseMove(CPoint point);
+
+private:
+    void CopyCornersFrom(CDC* pDC);
 };

@@ -1,6 +1,7 @@
 #include "WG_Check.h"
 #include "VRK_WGPANEL.h"
 #include "WGSkin.h"
+#include "WGHover.h"
 
 // Skin 3004: four 17-row bands (normal, disabled, VIP, VIP disabled). In a
 // band the empty box is x 0..11 with its face from row 3, the ticked box is
@@ -10,11 +11,6 @@ enum
     SKIN_ID = 3004, BAND_H = 17, BAND_VIP = 34, BOX = 12, BOX_TOP = 3,
     TICK_X = 12, TICK_W = 16, TICK_H = 17, CAPTION_X = 18, CAPTION_Y = 3, CMD_VALUE = 9
 };
-
-static void SetCursorTo(LPCSTR idc)
-{
-    ::SetCursor(::LoadCursorA(nullptr, idc));
-}
 
 // ---- CWG_Check ------------------------------------------------------------------------
 
@@ -37,15 +33,10 @@ int CWG_Check::Create(CVRK_WGPANEL* pParent, CString strCaption, long x, long y,
 void CWG_Check::CreateMyBGDC(CDC* pDC)
 {
     CVRK_WG::CreateMyBGDC(pDC);
-    if (m_bSkinPending)
-    {
-        WGLoadSkin(m_bmpSkin, SKIN_ID);
-        m_bSkinPending = 0;
-    }
-
-    CBitmap* pOldBG = m_pBGDC->SelectObject(&m_bmpBG);
-    CBitmap* pOldSkin = m_pParentBGDC->SelectObject(&m_bmpSkin);
-    CFont* pOldFont = m_pFont ? m_pBGDC->SelectObject(m_pFont) : nullptr;
+    m_bSkinPending = 0;
+    CDCSelect selBG(m_pBGDC, &m_bmpBG);
+    CDCSelect selSkin(m_pParentBGDC->m_hDC, WGSkinOf(m_bmpSkin, SKIN_ID));
+    CDCSelect selFont(m_pBGDC, m_pFont);
 
     const int yBand = (m_bVip ? BAND_VIP : 0) + (m_bEnable ? 0 : BAND_H);
     if (m_nValue)
@@ -55,11 +46,6 @@ void CWG_Check::CreateMyBGDC(CDC* pDC)
         m_pBGDC->BitBlt(0, BOX_TOP, BOX, BOX, m_pParentBGDC, 0, yBand + BOX_TOP, SRCCOPY);
     // The base left the text colour set: the element's, or grey when disabled.
     m_pBGDC->TextOut(CAPTION_X, CAPTION_Y, m_strCaption);
-
-    if (pOldFont)
-        m_pBGDC->SelectObject(pOldFont);
-    m_pParentBGDC->SelectObject(pOldSkin);
-    m_pBGDC->SelectObject(pOldBG);
 }
 
 void CWG_Check::OnMouseMove(CPoint point)
@@ -69,27 +55,23 @@ void CWG_Check::OnMouseMove(CPoint point)
         if (m_bHover)
         {
             m_bHover = 0;
-            SetCursorTo(IDC_ARROW);
-            m_pParent->ByeMouse();
+            CWGHover::Leave(this);
         }
         return;
     }
     if (!m_bHover)
     {
         m_bHover = 1;
-        SetCursorTo(IDC_HAND);
-        m_pParent->GiveMeMouse(m_nIndex);   // so the check sees the pointer leave
+        CWGHover::Enter(this);
     }
 }
 
 void CWG_Check::OnLoseFocus()
 {
-    // Only the holder of the mouse gives it back: another element may hold it.
     if (m_bHover)
     {
         m_bHover = 0;
-        SetCursorTo(IDC_ARROW);
-        m_pParent->ByeMouse();
+        CWGHover::Release(this);
     }
 }
 
@@ -152,20 +134,26 @@ int CWG_Radio::Create(CVRK_WGPANEL* pParent, long* pGroup, CString strCaption, l
     return CWG_Check::Create(pParent, strCaption, x, y, nWidth, 0);
 }
 
+CVRK_WG* CWG_Radio::GroupMember(long nIndex) const
+{
+    if (!m_pParent || nIndex < 0 || nIndex >= m_pParent->m_nWGCount)
+        return nullptr;
+    return m_pParent->m_pWG[nIndex];
+}
+
 BOOL CWG_Radio::TakeGroupChoice(int nValue, CWG_Check** ppPrevious)
 {
     *ppPrevious = nullptr;
     if (nValue == 1 && m_pGroup && *m_pGroup != m_nIndex)
     {
         // The group variable may name no element of this panel (a caller
-        // error, or an empty group): then there is nobody to uncheck.
-        const long nPrev = *m_pGroup;
-        if (m_pParent && nPrev >= 0 && nPrev < m_pParent->m_nWGCount)
-            if (CWG_Check* pPrev = dynamic_cast<CWG_Check*>(m_pParent->m_pWG[nPrev]))
-            {
-                pPrev->m_nValue = 0;
-                *ppPrevious = pPrev;
-            }
+        // error, an empty group, or a radio already destroyed, whose slot
+        // is empty): then there is nobody to uncheck.
+        if (CWG_Check* pPrev = dynamic_cast<CWG_Check*>(GroupMember(*m_pGroup)))
+        {
+            pPrev->m_nValue = 0;
+            *ppPrevious = pPrev;
+        }
         *m_pGroup = m_nIndex;
     }
     return nValue == 1 || m_bAllowUncheck;

@@ -10,10 +10,10 @@ class WG_API CWG_Check : public CVRK_WG
 public:
     enum { HEIGHT = 18 };
 
-    CBitmap m_bmpSkin;          // skin 3004, loaded at the first draw
+    CBitmap m_bmpSkin;          // empty: the shared skin 3004; set it for another look
     CString m_strCaption;       // drawn right of the box
     int m_nValue;               // 1 checked, 0 unchecked
-    int m_bSkinPending;         // the skin is still to be loaded
+    int m_bSkinPending;         // not painted yet
     int m_bHover;               // the element holds the mouse
     int m_bVip;                 // VIP look of the box (a yellow corner mark)
 
@@ -72,4 +72,6 @@ private:
     // Applies the group rule for nValue; FALSE when the value is refused.
     // The previous radio, if any, is returned through ppPrevious.
     BOOL TakeGroupChoice(int nValue, CWG_Check** ppPrevious);
+    // Element nIndex of the panel; null for no element or an empty slot.
+    CVRK_WG* GroupMember(long nIndex) const;
 };
