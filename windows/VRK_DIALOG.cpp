@@ -7,20 +7,13 @@
 #include "WGSkin.h"
 #include "WGVersion.h"
 #include "WGPanelPopups.h"
+#include "WGSkinFrame.h"
 
 // ---- helpers ---------------------------------------------------------------------------
 
 namespace {
 
-const UINT IDB_WG_TITLE = 3002;
 const UINT IDI_WG_WINDOW = 3017;
-
-// Hit testing includes both ends of every rectangle.
-BOOL InRect(const CRect& rc, CPoint pt)
-{
-    return !rc.IsRectEmpty() && pt.x >= rc.left && pt.x <= rc.right && pt.y >= rc.top &&
-           pt.y <= rc.bottom;
-}
 
 BOOL IsBorderCode(UINT nHitTest)
 {
@@ -278,21 +271,6 @@ void CVRK_DIALOG::RecalcTitleButtonPos()
     m_rcClientArea.SetRect(rc.left + BORDER, rc.top + 30, rc.right - BORDER, rc.bottom - BORDER);
 }
 
-void CVRK_DIALOG::UpdateRegion()
-{
-    CRect rc;
-    GetWindowRect(&rc);
-    const int W = rc.Width(), H = rc.Height();
-    CRgn rgnTop, rgnBody;
-    if (!rgnTop.CreateRoundRectRgn(0, 0, W + 1, 36, 15, 15) || !rgnBody.CreateRectRgn(0, 29, W, H))
-        return;
-    rgnTop.CombineRgn(&rgnTop, &rgnBody, RGN_OR);
-    // The window owns its region from here on.
-    HRGN hRgn = (HRGN)rgnTop.Detach();
-    if (!SetWindowRgn(hRgn, TRUE))
-        ::DeleteObject(hRgn);
-}
-
 void CVRK_DIALOG::ApplyShowCommand(UINT nShowCmd)
 {
     WINDOWPLACEMENT wp;
@@ -336,7 +314,7 @@ void CVRK_DIALOG::OnSize(UINT nType, int cx, int cy)
     if (m_bSystemFrame)
         return;
     RecalcTitleButtonPos();
-    UpdateRegion();
+    CWGSkinFrame::ApplyRegion(this);
 }
 
 void CVRK_DIALOG::OnMove(int x, int y)
@@ -363,19 +341,6 @@ void CVRK_DIALOG::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 
 // ---- frame painting ------------------------------------------------------------------------
 
-BOOL CVRK_DIALOG::LoadSkin()
-{
-    if (m_bSkinLoaded)
-        return TRUE;
-    if (!WGLoadSkin(m_bmpSkin, IDB_WG_TITLE))
-        return FALSE;
-    if (!m_pSkinDC->m_hDC && !m_pSkinDC->CreateCompatibleDC(nullptr))
-        return FALSE;
-    m_pSkinDC->SelectObject(&m_bmpSkin);
-    m_bSkinLoaded = TRUE;
-    return TRUE;
-}
-
 void CVRK_DIALOG::OnNcPaint()
 {
     if (m_bSystemFrame)
@@ -386,115 +351,60 @@ void CVRK_DIALOG::OnNcPaint()
     DrawFrame();
 }
 
+CWGSkinFrame::Buttons CVRK_DIALOG::TitleButtons() const
+{
+    CWGSkinFrame::Buttons buttons;
+    buttons.rcMin = m_rcMinButton;
+    buttons.rcMax = m_rcMaxButton;
+    buttons.rcClose = m_rcCloseButton;
+    return buttons;
+}
+
 void CVRK_DIALOG::DrawFrame()
 {
     if (!m_hWnd)
         return;
     CRect rc;
     GetWindowRect(&rc);
-    if (rc.IsRectEmpty() || (m_pPanel && !m_bNcPaintAllowed) || !LoadSkin())
+    if (rc.IsRectEmpty() || (m_pPanel && !m_bNcPaintAllowed))
         return;
+    CWGSkinFrame frame(this, m_pSkinDC, WGSkinOf(m_bmpSkin, CWGSkinFrame::SKIN_ID), m_nSkinRow);
+    if (!frame.IsReady())
+        return;
+    m_bSkinLoaded = TRUE;
     RecalcTitleButtonPos();
-    const int W = rc.Width(), H = rc.Height(), row = m_nSkinRow;
+    const int W = rc.Width();
 
+    // The title bar is built off-screen and copied at once, so it never
+    // shows half drawn.
     CWindowDC dc(this);
     CDC dcTitle;
     CBitmap bmpTitle;
     if (!dcTitle.CreateCompatibleDC(&dc) || !bmpTitle.CreateCompatibleBitmap(&dc, W, TITLE_HEIGHT))
         return;
-    CBitmap* pOldBitmap = dcTitle.SelectObject(&bmpTitle);
-
-    dcTitle.BitBlt(0, 0, 6, TITLE_HEIGHT, m_pSkinDC, 0, row, SRCCOPY);
-    dcTitle.StretchBlt(6, 0, W - 36, TITLE_HEIGHT, m_pSkinDC, 6, row, 1, TITLE_HEIGHT, SRCCOPY);
-
+    CDCSelect selTitle(&dcTitle, &bmpTitle);
+    frame.DrawTitleBar(&dcTitle, RIGHT_END_W);
     CString strText;
     GetWindowText(strText);
-    CString strTitle = CString(" - ") + strText;
-    CFont* pOldFont = dcTitle.SelectObject(CVRK_WG::GetStyleCenter().GetDefaultFont());
-    dcTitle.SetBkMode(TRANSPARENT);
-    dcTitle.SetTextColor(0x000000);
-    dcTitle.TextOut(41, 9, strTitle);
-    dcTitle.SetTextColor(0xFFFFFF);
-    dcTitle.TextOut(40, 8, strTitle);
-    if (pOldFont)
-        dcTitle.SelectObject(pOldFont);
+    CWGSkinFrame::DrawTitleText(&dcTitle, 40, 8, CString(" - ") + strText);
+    frame.DrawTitleButtons(&dcTitle, TitleButtons(), 0);
+    // The right end (close button and cap) and the logo.
+    frame.DrawPiece(&dcTitle, W - RIGHT_END_W, 0, 63, 0, RIGHT_END_W, TITLE_HEIGHT);
+    frame.DrawPiece(&dcTitle, 7, 5, 193, 5, 33, 16);
 
-    if (!m_rcMinButton.IsRectEmpty())
-    {
-        const int x = m_rcMinButton.left - rc.left, y = m_rcMinButton.top - rc.top;
-        if (IsIconic())
-            dcTitle.TransparentBlt(x, y, m_rcMinButton.Width(), m_rcMinButton.Height(), m_pSkinDC,
-                                   225, row, m_rcMinButton.Width(), m_rcMinButton.Height(), WG_CR_MAGENTA);
-        else
-            dcTitle.BitBlt(x, y, 30, 15, m_pSkinDC, 7, row + 7, SRCCOPY);
-    }
-    if (!m_rcMaxButton.IsRectEmpty())
-    {
-        const int x = m_rcMaxButton.left - rc.left, y = m_rcMaxButton.top - rc.top;
-        if (IsZoomed())
-            dcTitle.BitBlt(x, y, m_rcMaxButton.Width(), m_rcMaxButton.Height(), m_pSkinDC, 255, row, SRCCOPY);
-        else
-            dcTitle.BitBlt(x, y, 30, 15, m_pSkinDC, 35, row + 7, SRCCOPY);
-    }
-    dcTitle.BitBlt(W - 36, 0, 36, TITLE_HEIGHT, m_pSkinDC, 63, row, SRCCOPY);
-    dcTitle.BitBlt(7, 5, 33, 16, m_pSkinDC, 193, row + 5, SRCCOPY);
-
-    if (H > 33)
-    {
-        dc.StretchBlt(0, TITLE_HEIGHT, BORDER, H - 33, m_pSkinDC, 184, row, 4, 1, SRCCOPY);
-        dc.StretchBlt(W - BORDER, TITLE_HEIGHT, BORDER, H - 33, m_pSkinDC, 184, row, 4, 1, SRCCOPY);
-    }
-    if (W > 8)
-        dc.StretchBlt(BORDER, H - BORDER, W - 8, BORDER, m_pSkinDC, 188, row + 1, 1, 4, SRCCOPY);
-    dc.BitBlt(0, H - BORDER, BORDER, BORDER, m_pSkinDC, 184, row + 1, SRCCOPY);
-    dc.BitBlt(W - BORDER, H - BORDER, BORDER, BORDER, m_pSkinDC, 188, row + 1, SRCCOPY);
+    frame.DrawBorders(&dc);
     dc.BitBlt(0, 0, W, TITLE_HEIGHT, &dcTitle, 0, 0, SRCCOPY);
-
-    if (pOldBitmap)
-        dcTitle.SelectObject(pOldBitmap);
 }
 
 void CVRK_DIALOG::DrawTitleButtons(UINT nHover)
 {
     if (m_bSystemFrame || !m_bSkinLoaded || (m_pPanel && !m_bNcPaintAllowed))
         return;
-    const int row = m_nSkinRow;
-    const BOOL bIconic = IsIconic(), bZoomed = IsZoomed();
+    CWGSkinFrame frame(this, m_pSkinDC, WGSkinOf(m_bmpSkin, CWGSkinFrame::SKIN_ID), m_nSkinRow);
+    if (!frame.IsReady())
+        return;
     CWindowDC dc(this);
-    const CPoint org = m_rcWindow.TopLeft();
-
-    if (!m_rcMinButton.IsRectEmpty())
-    {
-        const int x = m_rcMinButton.left - org.x, y = m_rcMinButton.top - org.y;
-        const int w = m_rcMinButton.Width(), h = m_rcMinButton.Height();
-        const BOOL bHover = nHover == HTMINBUTTON;
-        if (bIconic)
-            dc.TransparentBlt(x, y, w, h, m_pSkinDC, 225, row + (bHover ? 14 : 0), w, h, WG_CR_MAGENTA);
-        else if (bHover)
-            dc.BitBlt(x, y, 29, 15, m_pSkinDC, 99, row + 7, SRCCOPY);
-        else
-            dc.BitBlt(x, y, 30, 15, m_pSkinDC, 7, row + 7, SRCCOPY);
-    }
-    if (!m_rcMaxButton.IsRectEmpty())
-    {
-        const int x = m_rcMaxButton.left - org.x, y = m_rcMaxButton.top - org.y;
-        const BOOL bHover = nHover == HTMAXBUTTON;
-        if (bZoomed && bHover)
-            dc.BitBlt(x, y, 29, 15, m_pSkinDC, 255, row + 14, SRCCOPY);
-        else if (bZoomed)
-            dc.BitBlt(x, y, m_rcMaxButton.Width(), m_rcMaxButton.Height(), m_pSkinDC, 255, row, SRCCOPY);
-        else if (bHover)
-            dc.BitBlt(x, y, 29, 15, m_pSkinDC, 127, row + 7, SRCCOPY);
-        else
-            dc.BitBlt(x, y, 30, 15, m_pSkinDC, 35, row + 7, SRCCOPY);
-    }
-    {
-        const int x = m_rcCloseButton.left - org.x, y = m_rcCloseButton.top - org.y;
-        if (nHover == HTCLOSE)
-            dc.BitBlt(x, y, 29, 15, m_pSkinDC, 155, row + 7, SRCCOPY);
-        else
-            dc.BitBlt(x, y, 30, 15, m_pSkinDC, 63, row + 7, SRCCOPY);
-    }
+    frame.DrawTitleButtons(&dc, TitleButtons(), nHover);
 }
 
 // ---- activation ---------------------------------------------------------------------------------
@@ -588,33 +498,11 @@ UINT CVRK_DIALOG::OnNcHitTest(CPoint point)
         return HTNOWHERE;
     RecalcTitleButtonPos();
 
-    UINT nHit;
-    const int L = m_rcWindow.left, T = m_rcWindow.top, R = m_rcWindow.right, B = m_rcWindow.bottom;
-    const int x = point.x, y = point.y;
-    if (InRect(m_rcIcon, point))
-        nHit = HTSYSMENU;
-    else if (InRect(m_rcMinButton, point))
-        nHit = HTMINBUTTON;
-    else if (InRect(m_rcMaxButton, point))
-        nHit = HTMAXBUTTON;
-    else if (InRect(m_rcCloseButton, point))
-        nHit = HTCLOSE;
-    else if (InRect(m_rcClientArea, point))
-        nHit = HTCLIENT;
-    else if (!(GetStyle() & WS_THICKFRAME))
-        nHit = HTCAPTION;
-    else if (y >= T && y <= T + 30 && y <= T + 4)
-        nHit = x <= L + 4 ? HTTOPLEFT : (x >= R - 4 ? HTTOPRIGHT : HTTOP);
-    else if (y >= T && y <= T + 30 && x <= L + 4)
-        nHit = HTLEFT;
-    else if (y >= B - 4 && y <= B)
-        nHit = x <= L + 4 ? HTBOTTOMLEFT : (x >= R - 4 ? HTBOTTOMRIGHT : HTBOTTOM);
-    else if (x <= L + 4)
-        nHit = HTLEFT;
-    else if (x >= R - 4)
-        nHit = HTRIGHT;
-    else
-        nHit = HTCAPTION;
+    UINT nHit = CWGSkinFrame::HitTitleParts(point, m_rcIcon, TitleButtons());
+    if (nHit == HTNOWHERE)
+        nHit = CWGSkinFrame::InRect(m_rcClientArea, point)
+                   ? HTCLIENT
+                   : CWGSkinFrame::HitBorders(point, m_rcWindow, (GetStyle() & WS_THICKFRAME) != 0);
 
     // Hover feedback lives in hit testing: every test first clears the
     // previous hover look.

@@ -6,6 +6,7 @@
 // the same client size.
 #pragma once
 #include "wgdef.h"
+#include "WGSkinFrame.h"
 
 typedef void (CALLBACK* WGDESTROYPROC)(LPARAM nParam);
 
@@ -14,10 +15,10 @@ class WG_API CVRK_DIALOG : public CDialog
 public:
     enum
     {
-        TITLE_HEIGHT = 29,   // custom title bar
-        BORDER = 4,          // left, right and bottom borders
-        SKIN_ROW_ACTIVE = 0,
-        SKIN_ROW_INACTIVE = 29,
+        TITLE_HEIGHT = CWGSkinFrame::TITLE_HEIGHT,   // custom title bar
+        BORDER = CWGSkinFrame::BORDER,               // left, right and bottom borders
+        SKIN_ROW_ACTIVE = CWGSkinFrame::ROW_ACTIVE,
+        SKIN_ROW_INACTIVE = CWGSkinFrame::ROW_INACTIVE,
     };
 
     // ---- data, in declared order
@@ -26,9 +27,9 @@ public:
     // add WS_SYSMENU, WS_MINIMIZEBOX, WS_MAXIMIZEBOX or WS_THICKFRAME.
     DLGTEMPLATE* m_pTemplate;
     CVRK_WGPANEL* m_pPanel;      // not owned; set before the window is created
-    CDC* m_pSkinDC;              // memory DC holding the skin
-    CBitmap m_bmpSkin;           // skin bitmap 3002
-    BOOL m_bSkinLoaded;
+    CDC* m_pSkinDC;              // memory DC the skin is selected into while painting
+    CBitmap m_bmpSkin;           // empty: the shared skin 3002; set it for another look
+    BOOL m_bSkinLoaded;          // the frame has been painted
     BOOL m_bSystemFrame;         // Vista and 7: the system draws the frame
     // Screen coordinates. Before creation: the requested position and size
     // (left or top 0 centres; right and bottom both -1 take the work area).
@@ -77,9 +78,8 @@ protected:
     // the hovered one (HTMINBUTTON, HTMAXBUTTON, HTCLOSE or 0) in its hover look.
     void DrawTitleButtons(UINT nHover);
     void DrawFrame();
-    BOOL LoadSkin();
+    CWGSkinFrame::Buttons TitleButtons() const;
     void ApplyShowCommand(UINT nShowCmd);
-    void UpdateRegion();
 
     void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     void OnNcPaint();
@@ -105,6 +105,7 @@ private:
     // Until WM_CREATE has placed the window, m_rcWindow is the request and
     // the early size and move messages of a sizable window must not touch it.
     BOOL m_bPlaced;
+    enum { RIGHT_END_W = 36 };   // close button and cap at the title's right end
 
     CVRK_DIALOG(const CVRK_DIALOG&) = delete;
     CVRK_DIALOG& operator=(const CVRK_DIALOG&) = delete;
