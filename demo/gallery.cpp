@@ -1,112 +1,90 @@
-// The gallery: a modal skinned dialog that shows every element of the
-// library with live behaviour, and opens a second skinned dialog modally or
-// modelessly. `wg_gallery --screenshot FILE.png` renders it, saves a picture
-// and exits, so a machine without a screen can show it too.
+// The gallery: a modal skinned dialog that shows every element and window of
+// the library with live behaviour, one page per family, chosen in the column
+// down its left side. `wg_gallery --screenshot FILE.png` renders every page,
+// saves FILE-<page>.png for each and FILE.png for the first, and exits, so a
+// machine without a screen can show it too.
 // `--system-frame` shows the Vista/7 look (system caption and frame), and
 // `--custom-frame` the library's own frame whatever the system.
 // `--probe DIR` answers the real-input test (gallery_probe.h).
 #include "wg.h"
 #include "png.h"
+#include "gallery_buttons.h"
 #include "gallery_choices.h"
+#include "gallery_windows.h"
 #include "gallery_probe.h"
 #include <string.h>
 
 namespace {
 
-// ---- the second dialog -----------------------------------------------------------
-
-class CSecondPanel : public CVRK_WGPANEL
-{
-public:
-    CWG_Button m_btnClose;
-    CWG_Button m_btnRetitle;
-    long m_nRetitles = 0;
-
-    virtual ~CSecondPanel() { GalleryProbe::Forget(this); }
-    void Build(const CString& strProbeName)
-    {
-        if (m_btnClose.m_nIndex >= 0)
-            return;   // a modeless dialog opened again keeps its elements
-        m_btnClose.Create(this, "Close", 20, 60, 90, 19, FALSE);
-        m_btnRetitle.Create(this, "Change title", 120, 60, 110, 19, FALSE);
-        GalleryProbe::AddElement(strProbeName + ".close", &m_btnClose);
-        GalleryProbe::AddElement(strProbeName + ".retitle", &m_btnRetitle);
-    }
-    virtual void OnWGCommand(long nIndex, long nCode)
-    {
-        if (!m_pDialog || nCode != 5)
-            return;
-        if (nIndex == m_btnClose.m_nIndex)
-            m_pDialog->EndDialog(IDOK);
-        else if (nIndex == m_btnRetitle.m_nIndex)
-        {
-            CString str;
-            str.Format("Second dialog, title changed %ld times", ++m_nRetitles);
-            m_pDialog->SetWindowTitle(str);
-        }
-    }
-};
-
-class CSecondDialog : public CVRK_DIALOG
-{
-public:
-    CSecondPanel m_panel;
-    CString m_strTitle;
-    CString m_strProbeName;
-
-    CSecondDialog(CWnd* pParent, const char* pszTitle, const char* pszProbeName)
-        : CVRK_DIALOG(pParent), m_strTitle(pszTitle), m_strProbeName(pszProbeName)
-    {
-        if (m_pTemplate)
-            m_pTemplate->style |= WS_SYSMENU | WS_MINIMIZEBOX;
-        m_pPanel = &m_panel;
-        m_rcWindow.SetRect(0, 0, 300, 150);   // centred on the gallery
-    }
-    virtual BOOL OnInitDialog()
-    {
-        BOOL b = CVRK_DIALOG::OnInitDialog();
-        m_panel.Build(m_strProbeName);
-        m_panel.DrawMe();
-        SetWindowTitle(m_strTitle);
-        return b;
-    }
-};
-
 // ---- the gallery -----------------------------------------------------------------------
-
-class CGalleryDialog;
 
 class CGalleryPanel : public CVRK_WGPANEL
 {
 public:
-    CWG_Button m_btnNormal, m_btnMark, m_btnTall, m_btnDisabled, m_btnWide, m_btnRound;
-    CWG_Button m_btnModal, m_btnModeless;
-    CGalleryChoices m_choices;
-    CGalleryDialog* m_pGallery = nullptr;
+    // The page column down the left side, its separator and the pages' area.
+    enum { NAV_X = 12, NAV_Y = 20, NAV_W = 80, NAV_H = 20, NAV_STEP = 26, SEPARATOR_X = 100, PAGE_X = 120, PAGE_Y = 30 };
+    enum { PAGES = 3 };
 
-    virtual void OnWGCommand(long nIndex, long nCode);
+    CGalleryButtons m_buttons;
+    CGalleryChoices m_choices;
+    CGalleryWindows m_windows;
+    CGalleryPage* const m_pages[PAGES] = { &m_buttons, &m_choices, &m_windows };
+    CWG_LabelButton m_lnkPage[PAGES];
+    int m_nPage = -1;
 
     void Build()
     {
-        m_btnNormal.Create(this, "Normal", 20, 40, 90, 19, FALSE);
-        m_btnMark.Create(this, "With mark", 120, 40, 90, 19, TRUE);
-        m_btnTall.Create(this, "Tall (38 px)", 220, 30, 110, 38, FALSE);
-        m_btnDisabled.Create(this, "Disabled", 340, 40, 90, 19, FALSE);
-        m_btnDisabled.m_bEnable = FALSE;
-        m_btnWide.Create(this, "A caption far wider than its button", 20, 90, 90, 19, FALSE);
-        m_btnRound.Create(this, "Round corners", 120, 90, 110, 19, FALSE);
-        m_btnRound.m_bRoundCorner = TRUE;
-        m_btnModal.Create(this, "Open modal dialog", 20, 130, 150, 19, FALSE);
-        m_btnModeless.Create(this, "Open modeless dialog", 180, 130, 150, 19, FALSE);
-        m_choices.Create(this, 20, 165);
-        const CVRK_WG* probed[] = { &m_btnNormal, &m_btnModal, &m_btnModeless, &m_choices.m_radSize[2],
-                                    &m_choices.m_chkBold, &m_choices.m_lnkOnPress,
-                                    &m_choices.m_lnkOnRelease, &m_choices.m_lblTitle };
-        const char* const names[] = { "normal", "modal", "modeless", "large", "bold", "onpress",
-                                      "onrelease", "choices" };
-        for (int i = 0; i < (int)(sizeof(names) / sizeof(names[0])); ++i)
-            GalleryProbe::AddElement(names[i], probed[i]);
+        for (int i = 0; i < PAGES; ++i)
+        {
+            m_lnkPage[i].Create(this, m_pages[i]->Name(), NAV_X, NAV_Y + NAV_STEP * i, NAV_W, NAV_H);
+            CString strProbe = m_pages[i]->Name();
+            strProbe.MakeLower();
+            GalleryProbe::AddElement("page." + strProbe, &m_lnkPage[i]);
+            m_pages[i]->Create(this, PAGE_X, PAGE_Y);
+        }
+        ShowPage(0, FALSE);
     }
+
+    // Shows page n alone; the chosen name is drawn plain in the hot colour,
+    // the others as links.
+    void ShowPage(int n, BOOL bRepaint)
+    {
+        m_nPage = n;
+        for (int i = 0; i < PAGES; ++i)
+        {
+            m_pages[i]->Show(i == n);
+            m_lnkPage[i].m_crNormal = i == n ? CR_CHOSEN : m_lnkPage[i].m_crText;
+            m_lnkPage[i].m_bNormalUnderline = i != n;
+        }
+        if (bRepaint)
+            DrawMe();
+    }
+
+    virtual void CreateMyBGDC()
+    {
+        CVRK_WGPANEL::CreateMyBGDC();
+        CDCSelect sel(m_pBGDC, &m_bmpBG);
+        m_pBGDC->FillSolidRect(SEPARATOR_X, 10, 1, m_rcClient.Height() - 20, WG_CR_BORDER);
+    }
+
+    virtual void OnWGCommand(long nIndex, long nCode)
+    {
+        for (int i = 0; i < PAGES; ++i)
+            if (nIndex == m_lnkPage[i].m_nIndex)
+            {
+                ShowPage(i, TRUE);
+                return;
+            }
+        for (CGalleryPage* p : m_pages)
+            if (p->Owns(nIndex))
+            {
+                p->OnWGCommand(nIndex, nCode);
+                return;
+            }
+    }
+
+private:
+    enum : COLORREF { CR_CHOSEN = 0x88461A };
 };
 
 class CGalleryDialog : public CVRK_DIALOG
@@ -115,19 +93,17 @@ public:
     enum { WM_TAKE_SCREENSHOT = WM_APP + 1 };
 
     CGalleryPanel m_panel;
-    CSecondDialog m_modeless;
     CString m_strScreenshot;
     BOOL m_bSaved = FALSE;
     long m_nEvents = 0;
     static CGalleryDialog* s_pGallery;
 
-    CGalleryDialog() : CVRK_DIALOG(nullptr), m_modeless(nullptr, "Second dialog (modeless)", "modeless")
+    CGalleryDialog() : CVRK_DIALOG(nullptr)
     {
         if (m_pTemplate)
             m_pTemplate->style |= WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME;
         m_pPanel = &m_panel;
-        m_panel.m_pGallery = this;
-        m_rcWindow.SetRect(40, 40, 40 + 488, 40 + 333);   // client 480 x 300
+        m_rcWindow.SetRect(40, 40, 40 + 588, 40 + 333);   // client 580 x 300
         s_pGallery = this;
         CVRK_WG::GetEventCenter().SetEventProc(OnLibraryEvent);
     }
@@ -135,19 +111,6 @@ public:
     {
         CVRK_WG::GetEventCenter().SetEventProc(nullptr);
         s_pGallery = nullptr;
-    }
-
-    void OpenModal()
-    {
-        CSecondDialog dlg(this, "Second dialog (modal)", "modal");
-        dlg.DoModal();
-    }
-    void OpenModeless()
-    {
-        if (!m_modeless.m_hWnd && !m_modeless.Create(this))
-            return;
-        m_modeless.ShowWindow(SW_SHOW);
-        m_modeless.SetForegroundWindow();
     }
 
     // The event center reports every modal run that ends; the gallery shows
@@ -177,14 +140,31 @@ protected:
     {
         if (message == WM_TAKE_SCREENSHOT)
         {
-            TakeScreenshot();
+            TakeScreenshots();
             return 0;
         }
         return CVRK_DIALOG::WindowProc(message, wParam, lParam);
     }
 
 private:
-    void TakeScreenshot()
+    // FILE.png: the first page; FILE-<page>.png: every page, name in lower case.
+    void TakeScreenshots()
+    {
+        CString strBase = m_strScreenshot;
+        if (strBase.GetLength() > 4 && strBase.Right(4).CompareNoCase(".png") == 0)
+            strBase = strBase.Left(strBase.GetLength() - 4);
+        m_bSaved = TRUE;
+        for (int i = CGalleryPanel::PAGES; i-- > 0;)
+        {
+            m_panel.ShowPage(i, TRUE);
+            CString strPage = m_panel.m_pages[i]->Name();
+            strPage.MakeLower();
+            m_bSaved &= SaveScreenshot(strBase + "-" + strPage + ".png");
+        }
+        m_bSaved &= SaveScreenshot(m_strScreenshot);   // the first page is showing
+        EndDialog(m_bSaved ? IDOK : IDABORT);
+    }
+    BOOL SaveScreenshot(const CString& strFile)
     {
         // Every window painted, frame included, before the picture.
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -195,34 +175,11 @@ private:
                 AfxPumpMessage(&msg);
             ::Sleep(25);
         }
-        m_bSaved = SaveWindowPng(m_hWnd, m_strScreenshot);
-        EndDialog(m_bSaved ? IDOK : IDABORT);
+        return SaveWindowPng(m_hWnd, strFile);
     }
 };
 
 CGalleryDialog* CGalleryDialog::s_pGallery = nullptr;
-
-void CGalleryPanel::OnWGCommand(long nIndex, long nCode)
-{
-    if (m_choices.OnWGCommand(nIndex, nCode))
-        return;
-    if (nCode == 5 && m_pGallery && nIndex == m_btnModal.m_nIndex)
-    {
-        m_pGallery->OpenModal();
-        return;
-    }
-    if (nCode == 5 && m_pGallery && nIndex == m_btnModeless.m_nIndex)
-    {
-        m_pGallery->OpenModeless();
-        return;
-    }
-    static const char* const names[] = { "Normal", "With mark", "Tall", "Disabled", "Wide", "Round corners" };
-    if (nIndex < 0 || nIndex >= (long)(sizeof(names) / sizeof(names[0])) || !m_pGallery)
-        return;
-    CString strTitle;
-    strTitle.Format("WG Gallery - pressed: %s (code %ld)", names[nIndex], nCode);
-    m_pGallery->SetWindowTitle(strTitle);
-}
 
 // The value after a switch of the command line ("--switch VALUE", quotes
 // allowed, up to the next " --"); empty when the switch is absent.

@@ -1,14 +1,13 @@
 #include "gallery_choices.h"
+#include "gallery_probe.h"
 
 static const char* const s_sizes[3] = { "Small", "Medium", "Large" };
 
-CGalleryChoices::CGalleryChoices() : m_pPanel(nullptr), m_nPressClicks(0), m_nReleaseClicks(0) {}
+CGalleryChoices::CGalleryChoices() : m_nPressClicks(0), m_nReleaseClicks(0) {}
 
-int CGalleryChoices::Create(CVRK_WGPANEL* pPanel, long x, long y)
+int CGalleryChoices::Build(long x, long y)
 {
-    if (!pPanel)
-        return 0;
-    m_pPanel = pPanel;
+    CVRK_WGPANEL* pPanel = m_pPanel;
     // GBK: "选择" (choices)
     m_lblTitle.Create(pPanel, x, y, WIDTH - 10);
     m_lblTitle.m_strCaption = "\xD1\xA1\xD4\xF1 Choices - point at a bar, click its C square to copy";
@@ -33,6 +32,10 @@ int CGalleryChoices::Create(CVRK_WGPANEL* pPanel, long x, long y)
     // The panel paints everything once it is built.
     ShowCount(FALSE);
     ShowSummary(FALSE);
+    const CVRK_WG* probed[] = { &m_radSize[2], &m_chkBold, &m_lnkOnPress, &m_lnkOnRelease, &m_lblTitle };
+    const char* const names[] = { "large", "bold", "onpress", "onrelease", "choices" };
+    for (int i = 0; i < (int)(sizeof(names) / sizeof(names[0])); ++i)
+        GalleryProbe::AddElement(names[i], probed[i]);
     return 1;
 }
 

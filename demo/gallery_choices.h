@@ -1,16 +1,11 @@
-// Gallery section "choices": a radio group, check boxes (plain, VIP,
-// disabled and checked), skinned labels whose copy square puts their text
-// on the clipboard, label buttons in both click modes and caption buttons.
-// Every choice shows its effect in the summary label at the bottom.
-//
-// The host panel creates it and passes its commands on:
-//     m_choices.Create(this, x, y);              // in the panel's build
-//     if (m_choices.OnWGCommand(nIndex, nCode))  // in its OnWGCommand
-//         return;
+// Gallery page "Choices": a radio group, check boxes (plain, VIP, disabled
+// and checked), skinned labels whose copy square puts their text on the
+// clipboard, label buttons in both click modes and caption buttons. Every
+// choice shows its effect in the summary label at the bottom.
 #pragma once
-#include "wg.h"
+#include "gallery_page.h"
 
-class CGalleryChoices
+class CGalleryChoices : public CGalleryPage
 {
 public:
     enum { WIDTH = 440, HEIGHT = 118 };   // the area the section covers
@@ -28,13 +23,13 @@ public:
 
     CGalleryChoices();
 
-    // Creates the elements on pPanel with the section's top-left at (x, y).
-    int Create(CVRK_WGPANEL* pPanel, long x, long y);
-    // TRUE when the command came from one of the section's elements.
-    BOOL OnWGCommand(long nIndex, long nCode);
+    virtual const char* Name() const { return "Choices"; }
+    virtual BOOL OnWGCommand(long nIndex, long nCode);
+
+protected:
+    virtual int Build(long x, long y);
 
 private:
-    CVRK_WGPANEL* m_pPanel;
     long m_nPressClicks;
     long m_nReleaseClicks;
 

@@ -255,6 +255,8 @@ def run(g):
 
     click(g, st.center('normal'))
     st = g.settle('title after pressing "Normal"', lambda s: title(s) == 'WG Gallery - pressed: Normal (code 5)')
+    click(g, st.center('page.choices'))
+    st = g.settle('page "Choices"', lambda s: True)
     click(g, st.center('large'))
     click(g, st.center('bold'))
     st = g.settle('summary after ticking "Large" and "Bold"',
@@ -271,6 +273,8 @@ def run(g):
                                                       'click its C square to copy')
     yield 'copy square'
 
+    click(g, st.center('page.windows'))
+    st = g.settle('page "Windows"', lambda s: True)
     for n, close in ((1, 'mouse'), (2, 'Escape')):
         click(g, st.center('modal'))
         st = g.settle('modal second dialog on top',
