@@ -15,13 +15,11 @@ ElementSet* g_pSet = nullptr;
 
 } // namespace
 
-// Builds a panel of nElements elements (the kinds that have a native peer,
-// in turn) on hHost and paints it once. Returns the number registered.
-extern "C" __declspec(dllexport) int WGBenchBuild(HWND hHost, int nElements)
+// Adds nElements elements (the kinds that have a native peer, in turn) to
+// the panel and paints it once. Returns the number registered in all.
+extern "C" __declspec(dllexport) int WGBenchAdd(int nElements)
 {
-    g_pPanel = new CVRK_WGPANEL;
-    g_pSet = new ElementSet;
-    if (!g_pPanel->Create(CWnd::FromHandle(hHost)))
+    if (!g_pPanel || !g_pPanel->m_hWnd)
         return 0;
     std::vector<const ElementKind*> kinds;
     for (const ElementKind& k : ElementKinds())
@@ -37,6 +35,17 @@ extern "C" __declspec(dllexport) int WGBenchBuild(HWND hHost, int nElements)
     }
     g_pPanel->DrawMe();
     return (int)g_pPanel->m_nWGCount;
+}
+
+// Builds a panel on hHost with nElements elements and paints it once.
+// Returns the number registered.
+extern "C" __declspec(dllexport) int WGBenchBuild(HWND hHost, int nElements)
+{
+    g_pPanel = new CVRK_WGPANEL;
+    g_pSet = new ElementSet;
+    if (!g_pPanel->Create(CWnd::FromHandle(hHost)))
+        return 0;
+    return WGBenchAdd(nElements);
 }
 
 extern "C" __declspec(dllexport) void WGBenchCounters(LONG* pGdi, LONG* pDC)

@@ -74,8 +74,10 @@ CVRK_DIALOG::~CVRK_DIALOG()
     if (m_pfnDestroyProc)
         m_pfnDestroyProc(m_nDestroyParam);
     // The window goes while this class's handlers can still see it, but
-    // without the panel: a panel that is a member of a derived dialog has
-    // already been destroyed by now.
+    // without the panel; a panel that outlives its dialog forgets it (one
+    // that died first has already cleared m_pPanel).
+    if (m_pPanel && m_pPanel->m_pDialog == this)
+        m_pPanel->m_pDialog = nullptr;
     m_pPanel = nullptr;
     if (m_hWnd && FromHandlePermanent(m_hWnd) == this)
         DestroyWindow();

@@ -122,8 +122,6 @@ public:
     long m_nNowChanges = 0;
     long m_nOwnerChanges = 0;
     int m_nLastKind = 0;                     // kind of the last event
-    double m_kindUs[32] = {};                // time spent per kind (WG_STORM_PROFILE)
-    long m_kindCount[32] = {};
 
     long m_nMeddles = 0;                     // meddling actions run so far
     int m_nMeddleDepth = 0;
@@ -637,8 +635,6 @@ TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)
         for (long i = 0; i < nEvents; ++i)
         {
             long nPreNow = storm.m_panel.m_nNowWG, nPreOwner = storm.m_panel.m_nMouseWG;
-            LARGE_INTEGER te0, te1;
-            ::QueryPerformanceCounter(&te0);
             const long nPreKill = storm.m_panel.m_nKillFocus;
             const long nPreMeddles = storm.m_nMeddles;
             Expect e = storm.Event(i);
@@ -646,7 +642,6 @@ TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)
             // expectation of this event no longer applies, the rules do.
             if (storm.m_nMeddles != nPreMeddles)
                 e.bActive = false;
-            ::QueryPerformanceCounter(&te1);
             // The X server's focus changes reach Wine's queue whenever it
             // pleases (a top-level window's activation can land in any pump
             // of the storm): such a focus loss is one more system event,
@@ -659,8 +654,6 @@ TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)
                 e.bActive = false;
                 storm.Note(Fmt("%ld (the system took the focus)", i));
             }
-            storm.m_kindUs[storm.m_nLastKind] += (double)(te1.QuadPart - te0.QuadPart) * 1e6 / (double)f.QuadPart;
-            ++storm.m_kindCount[storm.m_nLastKind];
             err = storm.Check(e, nPreOwner);
             if (!err.empty())
             {
@@ -684,11 +677,6 @@ TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)
         EXPECT_GT(storm.m_panel.m_nCommands, 0) << hosts[h].name;
         if (bMeddle)
             EXPECT_GT(storm.m_nMeddles, 0) << hosts[h].name;
-        if (getenv("WG_STORM_PROFILE"))
-            for (int k = 0; k < 32; ++k)
-                if (storm.m_kindCount[k])
-                    printf("  event kind %2d: %7ld events, %8.1f us each\n", k, storm.m_kindCount[k],
-                           storm.m_kindUs[k] / storm.m_kindCount[k]);
         printf("storm on %s%s: %ld current-element changes, %ld mouse-owner changes, %ld commands, "
                "%ld meddling hooks, %ld focus losses from the system\n",
                hosts[h].name, bMeddle ? " with meddlers" : "", storm.m_nNowChanges, storm.m_nOwnerChanges,
