@@ -3,6 +3,7 @@
 #include "WGStyleCenter.h"
 #include "WGSkin.h"
 #include "WGPanelPopups.h"
+#include "WGHover.h"
 #include "VRK_DIALOG.h"
 #include <imm.h>
 
@@ -383,7 +384,7 @@ void CVRK_WGPANEL::OnMouseMove(UINT, CPoint point)
         pTarget = TopmostHit(point);
     if (!pTarget)
     {
-        ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+        ::SetCursor(CWGHover::StandardCursor(IDC_ARROW));
         return;
     }
     m_pLastWG = pTarget;

@@ -19,4 +19,6 @@ public:
     static void Release(CVRK_WG* pWG);
     // Sets the panel's cursor (a standard cursor such as IDC_HAND).
     static void ShowCursor(CVRK_WG* pWG, LPCSTR idcCursor);
+    // The system's cursor idcCursor (IDC_ARROW, IDC_HAND, ...), loaded once.
+    static HCURSOR StandardCursor(LPCSTR idcCursor);
 };

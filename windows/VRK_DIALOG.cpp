@@ -7,6 +7,7 @@
 #include "WGSkin.h"
 #include "WGVersion.h"
 #include "WGPanelPopups.h"
+#include "WGHover.h"
 #include "WGSkinFrame.h"
 
 // ---- helpers ---------------------------------------------------------------------------
@@ -567,7 +568,7 @@ BOOL CVRK_DIALOG::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     if (m_bSystemFrame || IsBorderCode(nHitTest))
         return (BOOL)Default();
     if (nHitTest == HTCAPTION)
-        ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+        ::SetCursor(CWGHover::StandardCursor(IDC_ARROW));
     return TRUE;
 }
 
