@@ -676,7 +676,9 @@ TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)
         EXPECT_GT(storm.m_nOwnerChanges, 0) << hosts[h].name;
         EXPECT_GT(storm.m_panel.m_nCommands, 0) << hosts[h].name;
         if (bMeddle)
+        {
             EXPECT_GT(storm.m_nMeddles, 0) << hosts[h].name;
+        }
         printf("storm on %s%s: %ld current-element changes, %ld mouse-owner changes, %ld commands, "
                "%ld meddling hooks, %ld focus losses from the system\n",
                hosts[h].name, bMeddle ? " with meddlers" : "", storm.m_nNowChanges, storm.m_nOwnerChanges,
