@@ -3,12 +3,13 @@
 // times, are what compare between runs on a noisy machine). Prints one JSON
 // line per figure on stdout; progress goes to stderr.
 //
-// Figures 1-3 run here. Figures 4 and 5 run in fresh child processes
+// Figures 1-3 and 6-8 run here. Figures 4 and 5 run in fresh child processes
 // (wg_bench_child.exe), because start-up must include loading wg.dll and
 // memory is only comparable in processes that did nothing else before.
 #include "wg.h"
 #include "wgkinds.h"
 #include "common.h"
+#include <commctrl.h>
 #include <algorithm>
 #include <stdio.h>
 #include <string>
@@ -168,6 +169,197 @@ bool Child(const std::string& mode, const std::string& tail, ChildResult& r)
                   &r.bytes) == 6;
 }
 
+
+// ---- Figures 6-8: layered windows, tips and shadows.
+
+// A 400 x 300 card composed the way a subclass would: a per-pixel
+// premultiplied gradient and a line of text.
+class BenchLayer : public CWG_LayerWindow
+{
+public:
+    virtual void CreateLayerDC(CDC* pDC, CDC*, long nWidth, long nHeight)
+    {
+        DWORD* p = (DWORD*)m_pBits;
+        for (long y = 0; y < nHeight; ++y)
+            for (long x = 0; x < nWidth; ++x)
+            {
+                const DWORD a = 128 + (DWORD)(127 * y / nHeight), c = a * (DWORD)x / (DWORD)nWidth;
+                *p++ = a << 24 | c << 16 | c << 8 | a * 3 / 4;
+            }
+        pDC->SetTextColor(RGB(20, 20, 20));
+        TextOut32(20, 20, "\xB2\xE3\xB4\xCE layered card");
+    }
+    BLENDFUNCTION& Blend() { return m_blend; }
+};
+
+// A window of one solid colour, painted by its class brush.
+HWND MakeBackdrop(const RECT& rc, COLORREF cr)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.hbrBackground = ::CreateSolidBrush(cr);
+    wc.lpszClassName = "WG bench backdrop";
+    ::RegisterClassA(&wc);
+    return ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, rc.left, rc.top, rc.right - rc.left,
+                             rc.bottom - rc.top, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+void LayeredFigures(CWnd* pTop)
+{
+    // 6. A fade step against composing and pushing the image again.
+    fprintf(stderr, "wg_bench: layer fade\n");
+    {
+        BenchLayer w;
+        w.Create(pTop, 400, 300);
+        w.m_bFadeIn = FALSE;
+        w.Show(40, 40, FALSE);
+        int nTick = 0;
+        std::vector<double> lib, nat;
+        Interleave(5, 41, 10,
+                   [&] {
+                       // Every tick a new level, as in a real fade.
+                       w.Blend().SourceConstantAlpha = (BYTE)(100 + 50 * (nTick++ % 2));
+                       w.SendMessage(WM_TIMER, CWG_LayerWindow::TIMER_FADE_IN);
+                   },
+                   [&] {
+                       w.m_bRecompose = TRUE;
+                       w.DrawMe();
+                   },
+                   lib, nat);
+        TimedFigure(6, "layer_fade_step",
+                    "one fade-in tick of a 400x300 layered window (constant alpha only, image kept) vs composing "
+                    "the same image again and pushing it (UpdateLayeredWindow)",
+                    "", lib, nat, 0.2);
+        w.DestroyWindow();
+    }
+    PumpAll();
+
+    // 7. A tip to its first frame on screen against a native tracking
+    // tooltip with the same text.
+    fprintf(stderr, "wg_bench: tip\n");
+    {
+        const char* pszTip = "\xCC\xE1\xCA\xBE\r\xB5\xDA\xB6\xFE\xD0\xD0 line two";
+        const char* pszNative = "\xCC\xE1\xCA\xBE\n\xB5\xDA\xB6\xFE\xD0\xD0 line two";
+        CWG_Tip tip;
+        tip.create(pTop);
+        tip.setShowAndHideByOtherControl(1);
+        HMODULE hComctl = ::LoadLibraryA("comctl32.dll");
+        typedef BOOL(WINAPI * InitProc)(const INITCOMMONCONTROLSEX*);
+        InitProc pfnInit = hComctl ? (InitProc)(void*)::GetProcAddress(hComctl, "InitCommonControlsEx") : nullptr;
+        INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_WIN95_CLASSES };
+        if (pfnInit)
+            pfnInit(&icc);
+        HWND hTT = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                     0, 0, 0, 0, pTop->m_hWnd, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        ::SendMessageA(hTT, WM_SETFONT, (WPARAM)CVRK_WG::GetStyleCenter().GetDefaultFont()->m_hObject, FALSE);
+        ::SendMessageA(hTT, TTM_SETMAXTIPWIDTH, 0, 400);
+        TTTOOLINFOA ti = {};
+        ti.cbSize = TTTOOLINFOA_V1_SIZE;
+        ti.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+        ti.hwnd = pTop->m_hWnd;
+        ti.lpszText = (LPSTR)pszNative;
+        ::SendMessageA(hTT, TTM_ADDTOOLA, 0, (LPARAM)&ti);
+        ::SendMessageA(hTT, TTM_TRACKPOSITION, 0, MAKELPARAM(300, 300));
+        std::vector<double> lib, nat;
+        Interleave(5, 41, 5,
+                   [&] {
+                       tip.show(300, 300, pszTip, -1, kWG_Tip_LeftTop);
+                       tip.hide();
+                   },
+                   [&] {
+                       ::SendMessageA(hTT, TTM_TRACKACTIVATE, TRUE, (LPARAM)&ti);
+                       ::UpdateWindow(hTT);
+                       ::SendMessageA(hTT, TTM_TRACKACTIVATE, FALSE, (LPARAM)&ti);
+                   },
+                   lib, nat);
+        TimedFigure(7, "tip_show",
+                    "CWG_Tip show of a two-line GBK text to its first frame on screen (UpdateLayeredWindow), then hide, "
+                    "vs a comctl32 tracking tooltip with the same text: TTM_TRACKACTIVATE, UpdateWindow, deactivate",
+                    tip.m_hWnd && hTT ? "" : ",\"failed\":true", lib, nat, 1.0);
+        ::DestroyWindow(hTT);
+        tip.DestroyWindow();
+    }
+    PumpAll();
+
+    // 8. A shadow following 100 moves of its owner, against the same moves
+    // without a shadow; then no shadow pixel may be left on the backdrop
+    // outside the final rectangles.
+    fprintf(stderr, "wg_bench: shadow\n");
+    {
+        const COLORREF crBack = RGB(208, 216, 224);
+        const CRect rcArea(0, 500, 700, 1000);   // below the bench's own window
+        HWND hBack = MakeBackdrop(rcArea, crBack);
+        CWnd owner;
+        owner.CreateEx(0, AFX_WNDFRAMEORVIEW_CLASS, "owner", WS_POPUP | WS_VISIBLE, 20, 520, 300, 200, pTop->m_hWnd, nullptr);
+        CWnd bare;
+        bare.CreateEx(0, AFX_WNDFRAMEORVIEW_CLASS, "bare", WS_POPUP | WS_VISIBLE, 20, 520, 300, 200, pTop->m_hWnd, nullptr);
+        CWG_Com_WindowShadow shadow;
+        shadow.Create(&owner, 300, 200);
+        shadow.Show();
+        PumpAll();
+        int nStep = 0;
+        auto pos = [](int i, int& x, int& y) { x = 20 + (i * 37) % 340; y = 520 + (i * 53) % 260; };
+        std::vector<double> lib, nat;
+        Interleave(2, 21, 100,
+                   [&] {
+                       int x, y;
+                       pos(nStep++, x, y);
+                       owner.SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                   },
+                   [&] {
+                       int x, y;
+                       pos(nStep++, x, y);
+                       bare.SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                   },
+                   lib, nat);
+        bare.DestroyWindow();
+        owner.SetWindowPos(nullptr, 200, 650, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        for (int i = 0; i < 5; ++i)
+            PumpAll(), ::Sleep(20);
+        // Residue: backdrop pixels that are not the backdrop's colour outside
+        // the owner's and the shadow's final rectangles.
+        CRect rcShadow;
+        ::GetWindowRect(shadow.m_hWnd, &rcShadow);
+        long nResidue = 0, nShadowInk = 0;
+        {
+            BITMAPINFO bi = {};
+            bi.bmiHeader = WG32BitHeader();
+            bi.bmiHeader.biWidth = rcArea.Width();
+            bi.bmiHeader.biHeight = -rcArea.Height();
+            void* pv = nullptr;
+            HDC hdc = ::GetDC(nullptr), hMem = ::CreateCompatibleDC(hdc);
+            HBITMAP hbm = ::CreateDIBSection(hdc, &bi, DIB_RGB_COLORS, &pv, nullptr, 0);
+            HGDIOBJ hOld = ::SelectObject(hMem, hbm);
+            ::BitBlt(hMem, 0, 0, rcArea.Width(), rcArea.Height(), hdc, rcArea.left, rcArea.top, SRCCOPY);
+            ::GdiFlush();
+            const DWORD dwBack = (DWORD)GetRValue(crBack) << 16 | GetGValue(crBack) << 8 | GetBValue(crBack);
+            for (int y = 0; y < rcArea.Height(); ++y)
+                for (int x = 0; x < rcArea.Width(); ++x)
+                {
+                    const DWORD c = ((DWORD*)pv)[y * rcArea.Width() + x] & 0xFFFFFF;
+                    const bool bInShadow = rcShadow.PtInRect(CPoint(x + rcArea.left, y + rcArea.top)) != 0;
+                    nResidue += !bInShadow && c != dwBack;
+                    nShadowInk += bInShadow && y + rcArea.top == rcShadow.bottom - 4 && c != dwBack;
+                }
+            ::SelectObject(hMem, hOld);
+            ::DeleteObject(hbm);
+            ::DeleteDC(hMem);
+            ::ReleaseDC(nullptr, hdc);
+        }
+        const std::string extra = ",\"moves\":100,\"residue_pixels\":" + std::to_string(nResidue) +
+                                  ",\"shadow_row_pixels_drawn\":" + std::to_string(nShadowInk);
+        TimedFigure(8, "shadow_follow",
+                    "moving a 300x200 owner window with a drop shadow following it (per move) vs moving the same "
+                    "window without a shadow; residue pixels left outside the final shadow rectangle, by capture",
+                    extra, lib, nat, kNoGoal);
+        shadow.DestroyWindow();
+        owner.DestroyWindow();
+        ::DestroyWindow(hBack);
+    }
+    PumpAll();
+}
+
 } // namespace
 
 int main()
@@ -294,6 +486,8 @@ int main()
                     "two moves over a native BUTTON, each followed by its repaint (InvalidateRect+UpdateWindow)",
                     extra, lib, nat, 0.5);
     }
+
+    LayeredFigures(&top);
 
     host.reset();
     set.Clear();

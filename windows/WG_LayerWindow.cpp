@@ -87,7 +87,8 @@ CWG_LayerWindow::CWG_LayerWindow(CWnd* pParent)
       m_bFirstDraw(TRUE), m_bRecompose(TRUE), m_bResized(FALSE),
       m_pFont(CVRK_WG::GetStyleCenter().GetDefaultFont()), m_bCaptureDrag(FALSE), m_bDragging(FALSE),
       m_ptDragOffset{0, 0}, m_pPanel(nullptr), m_ptPos{0, 0}, m_bShown(FALSE), m_bFadeIn(TRUE),
-      m_bTopMost(TRUE), m_bTrackSize(FALSE)
+      m_bTopMost(TRUE), m_bTrackSize(FALSE), m_bImagePushed(FALSE),
+      m_nPushedAlpha(0)
 {
     if (m_bufTemplate.Build(0xC0000000, 0, CVRK_WG::GetStyleCenter().GetWGTipCalss()->lpszClassName))
         m_pTemplate = m_bufTemplate.GetTemplate();
@@ -169,13 +170,22 @@ void CWG_LayerWindow::DrawMe()
             CDCSelect selFont(&m_dcLayer, m_pFont);
             CreateLayerDC(&m_dcLayer, &m_dcSkin, m_nWidth, m_nHeight);
             m_bRecompose = FALSE;
+            m_bImagePushed = FALSE;
         }
         if (m_pBits)
         {
             ::GdiFlush();
             SIZE size = { m_nWidth, m_nHeight };
             POINT ptSrc = { 0, 0 };
-            ::UpdateLayeredWindow(m_hWnd, hdcWnd, &m_ptPos, &size, m_dcLayer.m_hDC, &ptSrc, 0, &m_blend, ULW_ALPHA);
+            // An unchanged image stays with the window, so a move sends only
+            // the position (a tenth of sending a 400 x 300 image under Wine).
+            // A fade step sends the image again: Wine applies the constant
+            // alpha to the image it is sent and ignores it without one.
+            const BOOL bSendImage = !m_bImagePushed || m_nPushedAlpha != m_blend.SourceConstantAlpha;
+            m_nPushedAlpha = m_blend.SourceConstantAlpha;
+            m_bImagePushed = ::UpdateLayeredWindow(m_hWnd, hdcWnd, &m_ptPos, &size,
+                                                   bSendImage ? m_dcLayer.m_hDC : nullptr, bSendImage ? &ptSrc : nullptr,
+                                                   0, &m_blend, ULW_ALPHA);
         }
     }
     ::ReleaseDC(m_hWnd, hdcWnd);
@@ -191,6 +201,8 @@ void CWG_LayerWindow::PlaceWindow(UINT nFlags)
 
 void CWG_LayerWindow::ShowAt(long x, long y, int bCapture)
 {
+    if (!m_bShown)
+        m_bImagePushed = FALSE;   // a hidden window may have dropped its image
     m_ptPos.x = x;
     m_ptPos.y = y;
     m_bShown = TRUE;
@@ -586,7 +598,10 @@ void CWG_Com_WindowShadow::Show()
         return;
     }
     const long w = r.Width() + LEFT_TOP + RIGHT_BOTTOM, h = r.Height() + LEFT_TOP + RIGHT_BOTTOM;
-    ::SetWindowPos(m_hWnd, m_hOwner, 0, 0, w, h, SWP_NOMOVE | SWP_NOREDRAW | SWP_NOACTIVATE);
+    // Resized first (WM_SIZE re-makes the image); the place behind the owner
+    // is taken by the move below, one window operation less per move.
+    if (w != m_nWidth || h != m_nHeight)
+        ::SetWindowPos(m_hWnd, m_hOwner, 0, 0, w, h, SWP_NOMOVE | SWP_NOREDRAW | SWP_NOACTIVATE);
     // Never pushed on screen: the shadow stays with its owner at any edge.
     if (m_hWnd)
         ShowAt(r.left - LEFT_TOP, r.top - LEFT_TOP, FALSE);

@@ -149,6 +149,10 @@ private:
     // Calls f(pixel) for every pixel of the rectangle inside the image.
     template <class F> void ForArea(long x, long y, long nWidth, long nHeight, F f);
     CDlgTemplateBuffer m_bufTemplate;
+    // The window holds the current image at this constant alpha: a move
+    // need not send it again.
+    BOOL m_bImagePushed;
+    BYTE m_nPushedAlpha;
 
     CWG_LayerWindow(const CWG_LayerWindow&) = delete;
     CWG_LayerWindow& operator=(const CWG_LayerWindow&) = delete;

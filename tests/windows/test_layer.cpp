@@ -317,6 +317,10 @@ TEST_F(ShadowTest, TheScreenShowsOpaquePixelsAndClearOnesLetThrough)
     EXPECT_EQ(before.At(45, 25), after.At(45, 25));
     EXPECT_EQ(before.At(59, 39), after.At(59, 39));
     EXPECT_EQ(w.m_hWnd, ::WindowFromPoint(CPoint(22, 25)));
+    // A fade step sends only the blend, and it shows.
+    w.HideByCartoon();
+    w.SendMessage(WM_TIMER, CWG_LayerWindow::TIMER_FADE_OUT);
+    EXPECT_NE(RGB(255, 0, 0), screen().At(22, 25));
     EXPECT_EQ(dlg.m_hWnd, ::GetAncestor(::WindowFromPoint(CPoint(150, 150)), GA_ROOT));
 }
 
