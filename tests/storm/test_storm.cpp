@@ -126,7 +126,35 @@ public:
     long m_nMeddles = 0;                     // meddling actions run so far
     int m_nMeddleDepth = 0;
 
+    // Popups of the panel: never activated, never taking the capture here
+    // (the panel's own capture rules are checked), hidden and shown at random.
+    CWG_Tip m_tip;
+    CWG_LayerWindow m_layer;
+
     explicit Storm(unsigned long long seed) : m_rng(seed) {}
+
+    void Popups(long n)
+    {
+        if (!m_tip.m_hWnd)
+        {
+            m_tip.create(&m_panel, -1, 500);
+            m_tip.setShowAndHideByOtherControl(1);
+            m_panel.AddTip(&m_tip);
+            m_layer.Create(&m_panel, 120, 60);
+        }
+        const int a = U(0, 5);
+        const long x = U(-50, 1300), y = U(-50, 1050);
+        Note(Fmt("%ld popup %d at %ld,%ld", n, a, x, y));
+        switch (a)
+        {
+        case 0: m_tip.show(x, y, U(0, 1) ? "tip" : "\xCC\xE1\xCA\xBE\rtwo", -1, (kWG_Tip_ShowPositionStyle)U(0, 2)); break;
+        case 1: m_tip.SendMessage(WM_TIMER, U(0, 1) ? CWG_Tip::TIMER_FADE_IN : CWG_Tip::TIMER_HIDE); break;
+        case 2: m_tip.hide(); break;
+        case 3: m_layer.Show(x, y, FALSE); break;
+        case 4: m_layer.SendMessage(WM_TIMER, U(0, 1) ? CWG_LayerWindow::TIMER_FADE_IN : CWG_LayerWindow::TIMER_FADE_OUT); break;
+        case 5: m_layer.Hide(); break;
+        }
+    }
 
     // One thing a hook may do to its panel while the panel is calling it.
     void MeddleOnce()
@@ -330,6 +358,7 @@ public:
             3,  // 21 application sets the current element
             1,  // 22 repaint (DrawMe or WM_PAINT)
             2,  // 23 mouse activation
+            2,  // 24 a tip or a layered window opens, fades or closes
         };
         int total = 0;
         for (int w : weights)
@@ -517,6 +546,10 @@ public:
             e = Unchanged();
             Send(WM_MOUSEACTIVATE, (WPARAM)m_host->TopWindow()->m_hWnd, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
             break;
+        case 24:
+            e = Unchanged();
+            Popups(n);
+            break;
         }
         return e;
     }
@@ -570,6 +603,10 @@ public:
         }
         if (nFocused > 1)
             return Fmt("%ld elements have m_bFocus", nFocused);
+        if (m_tip.m_hWnd && !m_tip.visible() != !::IsWindowVisible(m_tip.m_hWnd))
+            return Fmt("the tip says visible %d, its window disagrees", m_tip.visible());
+        if (m_layer.m_hWnd && !m_layer.GetInDir() != !::IsWindowVisible(m_layer.m_hWnd))
+            return Fmt("the layered window says shown %d, its window disagrees", m_layer.GetInDir());
         if (!bLastKnown)
             return "m_pLastWG points to no element of the panel";
         if (e.bActive)
