@@ -1,5 +1,6 @@
-// Check box and radio: the looks, toggling and code 9, and the radio group
-// rules with their exact sequence of repaints and reports.
+// Check box and radio: the looks, SetValue and code 9, and the radio group
+// rules with their exact sequence of repaints and reports (clicks and hover
+// of the check are in the clickable table of test_button.cpp).
 #include "golden.h"
 
 using namespace wgtest;
@@ -41,69 +42,6 @@ TEST_F(Choice, Looks)
     EXPECT_TRUE(MatchesGolden(PanelImage(m_panel, CRect(0, 0, 242, 42)), "checks"));
 }
 
-TEST_F(Choice, ClickTogglesRepaintsThenReportsNine)
-{
-    AddProbe(0, 200, 200, 10, 10);            // the check is element 1
-    CWG_Check& c = m_chk[0];
-    c.Create(&m_panel, "Toggle", 10, 10, 100, 0);
-    m_panel.DrawMe();
-    m_log.Clear();
-    PlayMouse(m_panel, "d12,15 u12,15");
-    EXPECT_EQ(1, c.m_nValue);
-    // Either button toggles; a double-click toggles once more.
-    PlayMouse(m_panel, "r12,15 R12,15 d12,15 D12,15");
-    EXPECT_EQ(0, c.m_nValue);
-    EXPECT_EQ("paint 1 | cmd 1 9 | paint 1 | cmd 1 9 | paint 1 | cmd 1 9 | paint 1 | cmd 1 9", m_log.Joined());
-}
-
-TEST_F(Choice, SetValueReportsEvenUnchangedAndQuietDoesNeither)
-{
-    CWG_Check& c = m_chk[0];
-    c.Create(&m_panel, "", 10, 10, 60, 0);
-    m_panel.DrawMe();
-    m_log.Clear();
-    c.SetValueQuiet(1);
-    EXPECT_EQ("", m_log.Joined());
-    c.SetValue(1);
-    c.SetValue(0);
-    c.SetValue(7);                            // any nonzero value checks
-    EXPECT_EQ(1, c.GetValue());
-    EXPECT_EQ("paint 0 | cmd 0 9 | paint 0 | cmd 0 9 | paint 0 | cmd 0 9", m_log.Joined());
-    c.m_bEnable = FALSE;                      // a disabled check reads 0 but keeps its value
-    EXPECT_EQ(0, c.GetValue());
-    EXPECT_EQ(1, c.m_nValue);
-}
-
-TEST_F(Choice, HoverHoldsTheMouseWithoutRepainting)
-{
-    CWG_Check& c = m_chk[0];
-    CWG_Check& other = m_chk[1];
-    c.Create(&m_panel, "Hover", 10, 10, 80, 0);
-    other.Create(&m_panel, "Other", 10, 40, 80, 0);
-    m_panel.DrawMe();
-    m_log.Clear();
-    PlayMouse(m_panel, "m50,15 m52,16");
-    EXPECT_EQ(1, c.m_bHover);
-    EXPECT_EQ(0, m_panel.m_nMouseWG);
-    EXPECT_EQ(m_panel.m_hWnd, ::GetCapture());
-    EXPECT_EQ(::LoadCursorA(nullptr, IDC_HAND), ::GetCursor());
-    PlayMouse(m_panel, "m50,45");             // the owner sees the pointer leave
-    EXPECT_EQ(0, c.m_bHover);
-    EXPECT_EQ(-1, m_panel.m_nMouseWG);
-    EXPECT_EQ(nullptr, ::GetCapture());
-    EXPECT_EQ(::LoadCursorA(nullptr, IDC_ARROW), ::GetCursor());
-    EXPECT_EQ("", m_log.Joined());            // hover has no look of its own
-
-    // Losing the focus gives the mouse back, but only the holder's.
-    PlayMouse(m_panel, "m50,45");
-    ASSERT_EQ(1, m_panel.m_nMouseWG);
-    c.OnLoseFocus();
-    EXPECT_EQ(1, m_panel.m_nMouseWG);
-    m_panel.SetNowWG(-1);
-    EXPECT_EQ(0, other.m_bHover);
-    EXPECT_EQ(-1, m_panel.m_nMouseWG);
-}
-
 // ---- radios ----------------------------------------------------------------
 
 class RadioGroup : public Choice
@@ -123,50 +61,43 @@ protected:
     std::string Group() { return Values() + Fmt(" group %ld", *m_rad[0].GetGroup()); }
 };
 
-TEST_F(RadioGroup, ClicksCheckOneRadioAndUncheckThePreviousOne)
+// Steps: a mouse script, "=i v" SetValue, "~i v" SetValueQuiet, "!i" allow unchecking.
+TEST_F(RadioGroup, ClicksAndSetValueRules)
 {
-    EXPECT_EQ("100 group 1", Group());        // the first starts checked, joiners not
-    PlayMouse(m_panel, "d15,15 u15,15 D15,15");
-    EXPECT_EQ("", m_log.Joined());            // the checked radio stays checked, silently
-    PlayMouse(m_panel, "d15,55 u15,55");
-    EXPECT_EQ("paint 1 | paint 3 | cmd 3 9", m_log.Joined());
-    EXPECT_EQ("001 group 3", Group());
-}
-
-TEST_F(RadioGroup, SetValueRules)
-{
-    struct Step { int nRadio, nValue; bool bQuiet; const char* log; const char* group; };
+    struct Step { const char* what; const char* log; const char* group; };
     const Step steps[] = {
-        { 0, 1, false, "paint 1 | cmd 1 9", "100 group 1" },   // checked again: reported again
-        { 0, 0, false, "", "100 group 1" },                    // unchecking is refused
-        { 1, 5, false, "", "100 group 1" },                    // only 1 checks a radio
-        { 1, 1, false, "paint 1 | paint 2 | cmd 2 9", "010 group 2" },
-        { 2, 1, true, "", "001 group 3" },                     // quietly moves the choice
-        { 2, 0, true, "", "001 group 3" },
+        { "", "", "100 group 1" },                                  // the first starts checked, joiners not
+        { "d15,15 u15,15 c15,15", "", "100 group 1" },              // the checked radio stays checked, silently
+        { "d15,55 u15,55", "paint 1 | paint 3 | cmd 3 9", "001 group 3" },
+        { "~0 1", "", "100 group 1" },                              // quietly moves the choice
+        { "=0 1", "paint 1 | cmd 1 9", "100 group 1" },             // checked again: reported again
+        { "=0 0", "", "100 group 1" },                              // unchecking is refused
+        { "=1 5", "", "100 group 1" },                              // only 1 checks a radio
+        { "=1 1", "paint 1 | paint 2 | cmd 2 9", "010 group 2" },
+        { "~2 1", "", "001 group 3" },
+        { "~2 0", "", "001 group 3" },
+        { "~0 1", "", "100 group 1" },
+        { "!0", "", "100 group 1" },
+        { "d15,15 u15,15", "paint 1 | cmd 1 9", "000 group 1" },    // lets go; the group still names it
+        { "=1 1", "paint 1 | paint 2 | cmd 2 9", "010 group 2" },
+        { "~0 4", "", "010 group 2" },                              // any value but 1 unchecks
     };
     for (const Step& s : steps)
     {
         m_log.Clear();
-        if (s.bQuiet)
-            m_rad[s.nRadio].SetValueQuiet(s.nValue);
+        const char* pSpace = strchr(s.what, ' ');
+        const int i = *s.what ? atoi(s.what + 1) : 0, v = pSpace ? atoi(pSpace) : 0;
+        if (s.what[0] == '=')
+            m_rad[i].SetValue(v);
+        else if (s.what[0] == '~')
+            m_rad[i].SetValueQuiet(v);
+        else if (s.what[0] == '!')
+            m_rad[i].m_bAllowUncheck = 1;
         else
-            m_rad[s.nRadio].SetValue(s.nValue);
-        EXPECT_EQ(s.log, m_log.Joined()) << s.nRadio << " <- " << s.nValue;
-        EXPECT_EQ(s.group, Group()) << s.nRadio << " <- " << s.nValue;
+            Play(m_panel, s.what);
+        EXPECT_EQ(s.log, m_log.Joined()) << s.what;
+        EXPECT_EQ(s.group, Group()) << s.what;
     }
-}
-
-TEST_F(RadioGroup, AllowUncheckLetsTheCheckedRadioGo)
-{
-    m_rad[0].m_bAllowUncheck = 1;
-    PlayMouse(m_panel, "d15,15 u15,15");
-    EXPECT_EQ("paint 1 | cmd 1 9", m_log.Joined());
-    EXPECT_EQ("000 group 1", Group());        // the group still names it
-    m_log.Clear();
-    m_rad[1].SetValue(1);
-    EXPECT_EQ("paint 1 | paint 2 | cmd 2 9", m_log.Joined());
-    m_rad[0].SetValueQuiet(4);                // any value but 1 unchecks
-    EXPECT_EQ("010 group 2", Group());
 }
 
 TEST_F(Choice, NullForeignOrMissingGroupNeverCrashes)
@@ -180,7 +111,7 @@ TEST_F(Choice, NullForeignOrMissingGroupNeverCrashes)
     EXPECT_EQ(-1, *m_rad[0].GetGroup());     // a null group: an empty group of its own
     m_panel.DrawMe();
     m_log.Clear();
-    PlayMouse(m_panel, "d15,15 u15,15 d15,35 u15,35 d15,55 u15,55");
+    Play(m_panel, "d15,15 u15,15 d15,35 u15,35 d15,55 u15,55");
     EXPECT_EQ("paint 1 | cmd 1 9 | paint 2 | cmd 2 9 | paint 3 | cmd 3 9", m_log.Joined());
     EXPECT_EQ("1 2 3", Fmt("%ld %ld %ld", *m_rad[0].GetGroup(), nForeign, nBeyond));
     EXPECT_EQ("111", Values());

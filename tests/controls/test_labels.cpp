@@ -1,6 +1,6 @@
 // Labels: the skinned bar and its copy square with the real clipboard, the
-// hyperlink-like label button in its looks and click modes, and the caption
-// button sized to its caption.
+// label button's looks, and the caption button sized to its caption (their
+// clicks and hover are in the clickable table of test_button.cpp).
 #include "golden.h"
 
 using namespace wgtest;
@@ -99,7 +99,7 @@ TEST_F(Labels, CopySquareShowsAtOnceWhileThePointerIsInside)
     m_panel.DrawMe();
     const auto bar = Square(l);
     m_log.Clear();
-    PlayMouse(m_panel, "m70,40");
+    Play(m_panel, "m70,40");
     EXPECT_EQ(1, l.m_bHover);
     EXPECT_EQ(0, m_panel.m_nMouseWG);
     EXPECT_EQ("", m_log.Joined());            // shown without repainting the bar...
@@ -111,7 +111,7 @@ TEST_F(Labels, CopySquareShowsAtOnceWhileThePointerIsInside)
     EXPECT_EQ(shown, Square(l));
 
     m_log.Clear();
-    PlayMouse(m_panel, "m20,40");             // the bar's own left column is not inside
+    Play(m_panel, "m20,40");             // the bar's own left column is not inside
     EXPECT_EQ(0, l.m_bHover);
     EXPECT_EQ(-1, m_panel.m_nMouseWG);
     EXPECT_EQ("paint 0", m_log.Joined());
@@ -119,7 +119,7 @@ TEST_F(Labels, CopySquareShowsAtOnceWhileThePointerIsInside)
 
     // The empty caption's square (N) is the one a repaint draws, and the
     // caption it has at the time decides.
-    PlayMouse(m_panel, "m70,80");
+    Play(m_panel, "m70,80");
     const auto n = Square(empty);
     EXPECT_NE(shown, n);
     m_panel.DrawMe();
@@ -128,7 +128,7 @@ TEST_F(Labels, CopySquareShowsAtOnceWhileThePointerIsInside)
     EXPECT_EQ(shown, Square(empty));
     // A label disabled while it holds the mouse lets it go at the next move.
     empty.m_bEnable = FALSE;
-    PlayMouse(m_panel, "m70,80");
+    Play(m_panel, "m70,80");
     EXPECT_EQ(0, empty.m_bHover);
     EXPECT_EQ(-1, m_panel.m_nMouseWG);
 }
@@ -147,8 +147,8 @@ TEST_F(Labels, HotZoneOfTheCopySquareHasStrictBounds)
     };
     for (const Case& k : cases)
     {
-        PlayMouse(m_panel, "m60,40");          // from the middle, hovering
-        PlayMouse(m_panel, Fmt("m%d,%d", 20 + k.x, 30 + k.y).c_str());
+        Play(m_panel, "m60,40");          // from the middle, hovering
+        Play(m_panel, Fmt("m%d,%d", 20 + k.x, 30 + k.y).c_str());
         EXPECT_EQ(k.bHover, l.m_bHover) << k.x << "," << k.y;
         EXPECT_EQ(k.bOver, l.m_bOverCopy) << k.x << "," << k.y;
         if (k.bHover) {
@@ -164,7 +164,7 @@ TEST_F(Labels, ClickOnTheSquareCopiesTheCaptionBytesAndNothingElseCopies)
         { "Plain text", "m110,37 d110,37", "Plain text" },
         { "\xD6\xD0\xCE\xC4 GBK", "m110,37 d110,37", "\xD6\xD0\xCE\xC4 GBK" },
         { "tail \xD6\xD0\xB9", "m110,37 d110,37", "tail \xD6\xD0\xB9" },  // broken tail kept as is
-        { "right button", "m110,37 r110,37", "right button" },
+        { "right button", "m110,37 D110,37", "right button" },
         { "", "m110,37 d110,37", "sentinel" },                 // the N square copies nothing
         { "off the square", "m60,40 d60,40", "sentinel" },
         { "square left", "m110,37 m60,40 d60,40", "sentinel" },
@@ -176,58 +176,11 @@ TEST_F(Labels, ClickOnTheSquareCopiesTheCaptionBytesAndNothingElseCopies)
     {
         SetClipboardText(m_panel.m_hWnd, "sentinel");
         l.m_strCaption = k.caption;
-        PlayMouse(m_panel, k.click);
+        Play(m_panel, k.click);
         EXPECT_EQ(k.clipboard, ClipboardText(m_panel.m_hWnd)) << k.caption;
-        PlayMouse(m_panel, "u110,37 R110,37 m300,200");
+        Play(m_panel, "u110,37 U110,37 m300,200");
     }
     EXPECT_EQ(std::string::npos, m_log.Joined().find("cmd"));   // labels report nothing
-}
-
-// ---- label button ----------------------------------------------------------------
-
-TEST_F(Labels, LabelButtonClicksInBothModes)
-{
-    struct Script { int bPressMode; const char* mouse; const char* log; int nState; long nOwner; };
-    const Script scripts[] = {
-        // Without press mode: fires on button-down, the hover gone at once.
-        { 0, "m20,15", "paint 0", 1, 0 },
-        { 0, "m20,15 d20,15 u20,15", "paint 0 | paint 0 | cmd 0 5", 0, -1 },
-        { 0, "d20,15 u20,15 D20,15 u20,15", "paint 0 | cmd 0 5 | paint 0 | cmd 0 5", 0, -1 },
-        // Press mode: the pressed look on down, one click on the release inside.
-        { 1, "m20,15 d20,15", "paint 0 | paint 0", 2, 0 },
-        { 1, "m20,15 d20,15 u20,15 u20,15", "paint 0 | paint 0 | paint 0 | cmd 0 5", 0, -1 },
-        { 1, "m20,15 d20,15 u200,150", "paint 0 | paint 0", 2, 0 },
-        { 1, "m20,15 d20,15 u200,150 m200,150", "paint 0 | paint 0 | paint 0", 0, -1 },
-        { 1, "m20,15 d20,15 m200,150 u200,150", "paint 0 | paint 0 | paint 0", 0, -1 },
-        // A move while pressed returns to the hover look: the release then does nothing.
-        { 1, "m20,15 d20,15 m22,15 u22,15", "paint 0 | paint 0 | paint 0", 1, 0 },
-    };
-    for (const Script& s : scripts)
-    {
-        PaintLogged<CWG_LabelButton> b;
-        b.m_pLog = &m_log;
-        RecordingPanel panel;
-        ASSERT_TRUE(panel.Create(&m_host));
-        panel.m_pLog = &m_log;
-        b.Create(&panel, "Click", 10, 10, 80, 20);
-        b.m_bPressMode = s.bPressMode;
-        panel.DrawMe();
-        m_log.Clear();
-        PlayMouse(panel, s.mouse);
-        EXPECT_EQ(s.log, m_log.Joined()) << s.mouse;
-        EXPECT_EQ(s.nState, b.m_nState) << s.mouse;
-        EXPECT_EQ(s.nOwner, panel.m_nMouseWG) << s.mouse;
-        if (s.nState != 2) {
-            EXPECT_EQ(Cursor(s.nState ? IDC_HAND : IDC_ARROW), ::GetCursor()) << s.mouse;
-        }
-        // Losing the focus returns to normal and gives the mouse back.
-        m_log.Clear();
-        panel.SetNowWG(-1);
-        EXPECT_EQ(s.nState ? "paint 0" : "", m_log.Joined()) << s.mouse;
-        EXPECT_EQ(0, b.m_nState);
-        EXPECT_EQ(-1, panel.m_nMouseWG);
-        panel.DestroyWindow();
-    }
 }
 
 // ---- caption button ---------------------------------------------------------------
@@ -263,34 +216,12 @@ TEST_F(Labels, CaptionButtonIsAsLargeAsItsCaptionFromTheNextDraw)
     PaintLogged<CWG_CptButton>& empty = m_cpt[1];
     ASSERT_EQ(1, empty.Create(&m_panel, "", 200, 40));
     m_log.Clear();
-    PlayMouse(m_panel, "d200,40");
+    Play(m_panel, "d200,40");
     EXPECT_EQ("", m_log.Joined());
     empty.SetCptStrQuiet("Back");
     EXPECT_EQ(Extent(b.m_pFont, "Back").cx, empty.m_nWidth);
-    PlayMouse(m_panel, "d201,41");
+    Play(m_panel, "d201,41");
     EXPECT_EQ("paint 1 | cmd 1 5", m_log.Joined());
-}
-
-TEST_F(Labels, CaptionButtonHoverAndPress)
-{
-    PaintLogged<CWG_CptButton>& b = m_cpt[0];
-    b.Create(&m_panel, "Colours", 30, 40);
-    m_panel.DrawMe();
-    m_log.Clear();
-    PlayMouse(m_panel, "m32,42 m33,43");
-    EXPECT_EQ(1, b.m_bHover);
-    EXPECT_EQ(0, m_panel.m_nMouseWG);
-    EXPECT_EQ(Cursor(IDC_HAND), ::GetCursor());
-    PlayMouse(m_panel, "m300,200");
-    EXPECT_EQ(0, b.m_bHover);
-    EXPECT_EQ(-1, m_panel.m_nMouseWG);
-    EXPECT_EQ(Cursor(IDC_ARROW), ::GetCursor());
-    // Every press reports at once; a double-click is a second press.
-    PlayMouse(m_panel, "m32,42 d32,42 u32,42 D32,42 r32,42");
-    EXPECT_EQ(0, b.m_bHover);
-    EXPECT_EQ(-1, m_panel.m_nMouseWG);
-    EXPECT_EQ("paint 0 | paint 0 | paint 0 | paint 0 | cmd 0 5 | paint 0 | cmd 0 5 | paint 0 | cmd 0 5",
-              m_log.Joined());
 }
 
 } // namespace

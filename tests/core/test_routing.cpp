@@ -1,237 +1,144 @@
 // Routing of mouse, keyboard, timer and focus events from the panel window
 // to its elements, observed through probes that log every call.
 #include "wgtest.h"
+#include <memory>
 
 using namespace wgtest;
 
 namespace {
 
-class Routing : public PanelTest
+// A panel with probes, made anew for every case; the probes outlive the
+// panel's window, as an application's member elements do.
+struct Rig
 {
-protected:
-    void Click(UINT msg, int x, int y) { Send(msg, 0, XY(x, y)); }
-    void Wheel(short z) { EXPECT_EQ(1, Send(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)z), XY(0, 0))); }
+    Log log;
+    Probe p[5];
+    RecordingPanel panel;
 };
 
-TEST_F(Routing, OverlapGoesToLaterElementAndClickMakesItCurrent)
+class Routing : public SharedHostTest
 {
-    AddProbe(0, 10, 10, 50, 20);
-    AddProbe(1, 40, 15, 50, 20);     // overlaps element 0 at x 40..59
-    Click(WM_LBUTTONDOWN, 45, 20);
-    EXPECT_EQ("1:get | 1:down0 45,20", m_log.Joined());
-    EXPECT_EQ(1, m_panel.m_nNowWG);
-    EXPECT_TRUE(m_p[1].m_bFocus);
+protected:
+    std::unique_ptr<Rig> m_r;
+    void Open()
+    {
+        m_r.reset(new Rig);
+        ASSERT_TRUE(m_r->panel.Create(&m_top));
+        m_r->panel.m_pLog = &m_r->log;
+    }
+    // Probes from "x,y,w,h" entries separated by spaces; a trailing "h"
+    // makes one hidden, an "x" disabled.
+    void Layout(const char* layout)
+    {
+        int i = 0, x, y, w, h, n;
+        for (const char* p = layout; sscanf(p, "%d,%d,%d,%d%n", &x, &y, &w, &h, &n) == 4; ++i)
+        {
+            Probe& probe = m_r->p[i];
+            probe.m_pLog = &m_r->log;
+            probe.Create(&m_r->panel, x, y, w, h);
+            for (p += n; *p && *p != ' '; ++p)
+                (*p == 'h' ? probe.m_bVisible : probe.m_bEnable) = FALSE;
+            while (*p == ' ')
+                ++p;
+        }
+    }
+    std::string State()
+    {
+        const CVRK_WGPANEL& panel = m_r->panel;
+        long nFocus = -1;
+        for (int i = 0; i < panel.m_nWGCount; ++i)
+            nFocus = m_r->p[i].m_bFocus ? i : nFocus;
+        return Fmt("now %ld owner %ld focus %ld capture %d keys %d", panel.m_nNowWG, panel.m_nMouseWG, nFocus,
+                   ::GetCapture() == panel.m_hWnd, ::GetFocus() == panel.m_hWnd);
+    }
+};
 
-    m_log.Clear();
-    Click(WM_LBUTTONDOWN, 12, 12);   // only element 0
-    Click(WM_RBUTTONDOWN, 12, 12);   // current element hit again: no focus change
-    EXPECT_EQ("1:lose | 0:get | 0:down0 12,12 | 0:down2 12,12", m_log.Joined());
-    EXPECT_FALSE(m_p[1].m_bFocus);
-}
+struct Case { const char* layout; const char* script; const char* log; const char* state; };
 
-TEST_F(Routing, HiddenAndDisabledElementsAreNotHit)
+const Case g_cases[] = {
+    // A press goes to the topmost (later) element and makes it current; the
+    // current element pressed again is not told twice.
+    { "10,10,50,20 40,15,50,20", "d45,20 d12,12 D12,12",
+      "1:get | 1:down0 45,20 | 1:lose | 0:get | 0:down0 12,12 | 0:down2 12,12", "now 0 owner -1 focus 0 capture 0 keys 0" },
+    // Hidden and disabled elements are not hit: the hidden one's press goes
+    // beneath, the disabled one's to the empty area; ups and double-clicks
+    // there do nothing.
+    { "10,10,100,100 20,20,30,30h 200,10,30,30x", "d25,25 d210,20 u210,20 c300,250",
+      "0:get | 0:down0 25,25 | 0:lose", "now -1 owner -1 focus -1 capture 0 keys 0" },
+    // Up and double-click prefer the current element, else the topmost, and
+    // never change the current one.
+    { "10,10,50,50 30,30,50,50", "d15,15 u35,35 C70,70 U70,70 c35,35",
+      "0:get | 0:down0 15,15 | 0:up0 35,35 | 1:dbl2 70,70 | 1:up2 70,70 | 0:dbl0 35,35",
+      "now 0 owner -1 focus 0 capture 0 keys 0" },
+    // The mouse owner gets everything everywhere, hidden or not; a press
+    // makes it current by index only.
+    { "10,10,20,20 100,100,20,20", "G0 h0 m105,105 d-40,500 u105,105 C105,105 h0 w-120 B0 m105,105 m300,5",
+      "0:move 105,105 | 0:down0 -40,500 | 0:up0 105,105 | 0:dbl2 105,105 | 0:wheel -120 | 1:move 105,105",
+      "now 0 owner -1 focus -1 capture 0 keys 1" },
+    // The wheel goes to a visible current element, even a disabled one.
+    { "10,10,20,20", "w120 Q0 x0 w240 h0 w120", "0:wheel 240", "now 0 owner -1 focus 0 capture 0 keys 0" },
+    // The first Tab selects the first element silently; then Tab moves on
+    // and wraps, over hidden and disabled elements too.
+    { "10,10,20,20 40,10,20,20h 70,10,20,20x", "k9", "", "now 0 owner -1 focus -1 capture 0 keys 0" },
+    { "10,10,20,20 40,10,20,20h 70,10,20,20x", "k9 k9 k9 k9", "0:lose | 1:get | 1:lose | 2:get | 2:lose | 0:get",
+      "now 0 owner -1 focus 0 capture 0 keys 0" },
+    // Keys and characters reach only a visible, enabled current element; a
+    // GBK lead byte arrives unchanged.
+    { "", "k65 a97 K65 t0 w120 d5,5 k9", "", "now -1 owner -1 focus -1 capture 0 keys 0" },
+    { "10,10,20,20", "k65 Q0 k66 a176 K66 x0 k67 a99 x0 h0 K68", "0:key 66 | 0:char 176 | 0:keyup 66",
+      "now 0 owner -1 focus 0 capture 0 keys 0" },
+    // Through the pump, Tab hands its character to the new current element;
+    // Enter and Escape without a dialog reach the current element.
+    { "10,10,20,20 40,10,20,20", "Q0 p9 p13 p27",
+      "0:lose | 1:get | 1:char 9 | 1:key 13 | 1:char 13 | 1:key 27 | 1:char 27",
+      "now 1 owner -1 focus 1 capture 0 keys 0" },
+    // A timer goes to the element with its index, hidden and disabled or not.
+    { "10,10,20,20 40,10,20,20 70,10,20,20 100,10,20,20hx 130,10,20,20", "t3 t7 t5 t-1 t0", "3:timer | 0:timer",
+      "now -1 owner -1 focus -1 capture 0 keys 0" },
+    // SetNowWG tells the loser, then the mouse owner, then the winner; the
+    // quiet variant calls nobody; another index releases the mouse.
+    { "10,10,20,20 40,10,20,20 70,10,20,20 100,10,20,20", "Q1 G2 N3", "1:lose | 2:lose | 3:get",
+      "now 3 owner -1 focus 3 capture 0 keys 1" },
+    // The same index: lose, then get again; an owner that is current is told once.
+    { "10,10,20,20 40,10,20,20 70,10,20,20 100,10,20,20", "N3 N3 G3 N-1", "3:get | 3:lose | 3:get | 3:lose",
+      "now -1 owner -1 focus -1 capture 0 keys 1" },
+    // Indices out of range change nothing.
+    { "10,10,20,20", "N0 N1 N-2 Q5 G1 G-1", "0:get", "now 0 owner -1 focus 0 capture 0 keys 0" },
+    // Losing the window focus takes it from the current element and the owner.
+    { "10,10,20,20 40,10,20,20", "N0 G1 F0", "0:get | 0:lose | 1:lose", "now -1 owner -1 focus -1 capture 0 keys 1" },
+};
+
+TEST_F(Routing, Table)
 {
-    AddProbe(0, 10, 10, 100, 100);
-    AddProbe(1, 20, 20, 30, 30);
-    AddProbe(2, 200, 10, 30, 30);
-    m_p[1].m_bVisible = FALSE;
-    m_p[2].m_bEnable = FALSE;
-    Click(WM_LBUTTONDOWN, 25, 25);   // element 1 hidden: element 0 beneath gets it
-    Click(WM_LBUTTONDOWN, 210, 20);  // disabled with nothing beneath: empty area
-    EXPECT_EQ("0:get | 0:down0 25,25 | 0:lose", m_log.Joined());
-    EXPECT_EQ(-1, m_panel.m_nNowWG);
-    EXPECT_FALSE(m_p[0].m_bFocus);
-
-    m_log.Clear();
-    Click(WM_LBUTTONUP, 210, 20);    // button-up on empty area does nothing
-    Click(WM_LBUTTONDBLCLK, 300, 250);
-    EXPECT_EQ("", m_log.Joined());
-}
-
-TEST_F(Routing, UpAndDoubleClickPreferCurrentThenTopmostWithoutChangingCurrent)
-{
-    AddProbe(0, 10, 10, 50, 50);
-    AddProbe(1, 30, 30, 50, 50);
-    Click(WM_LBUTTONDOWN, 15, 15);   // element 0 current
-    m_log.Clear();
-    Click(WM_LBUTTONUP, 35, 35);     // in both: the current element wins
-    Click(WM_RBUTTONDBLCLK, 70, 70); // only element 1
-    Click(WM_RBUTTONUP, 70, 70);
-    Click(WM_LBUTTONDBLCLK, 35, 35);
-    EXPECT_EQ("0:up0 35,35 | 1:dbl2 70,70 | 1:up2 70,70 | 0:dbl0 35,35", m_log.Joined());
-    EXPECT_EQ(0, m_panel.m_nNowWG);
-}
-
-TEST_F(Routing, MouseOwnerReceivesEverythingEverywhere)
-{
-    AddProbe(0, 10, 10, 20, 20);
-    AddProbe(1, 100, 100, 20, 20);
-    m_panel.GiveMeMouse(0);
-    EXPECT_EQ(m_panel.m_hWnd, ::GetCapture());
-    m_p[0].m_bVisible = FALSE;       // no visibility test for the owner
-    Click(WM_MOUSEMOVE, 105, 105);
-    Click(WM_LBUTTONDOWN, -40, 500); // outside the panel, on no element
-    Click(WM_LBUTTONUP, 105, 105);
-    Click(WM_RBUTTONDBLCLK, 105, 105);
-    EXPECT_EQ("0:move 105,105 | 0:down0 -40,500 | 0:up0 105,105 | 0:dbl2 105,105", m_log.Joined());
-    EXPECT_EQ(0, m_panel.m_nNowWG);  // current by index only: no focus call
-    EXPECT_FALSE(m_p[0].m_bFocus);
-
-    m_p[0].m_bVisible = TRUE;
-    m_log.Clear();
-    Wheel(-120);
-    m_panel.ByeMouse();
-    EXPECT_EQ(nullptr, ::GetCapture());
-    Click(WM_MOUSEMOVE, 105, 105);
-    Click(WM_MOUSEMOVE, 300, 5);     // nothing hit: only the cursor changes
-    EXPECT_EQ("0:wheel -120 | 1:move 105,105", m_log.Joined());
-}
-
-TEST_F(Routing, WheelGoesToVisibleCurrentEvenWhenDisabled)
-{
-    AddProbe(0, 10, 10, 20, 20);
-    Wheel(120);                      // no current: nobody
-    m_panel.SetNowWGQuiet(0);
-    m_p[0].m_bEnable = FALSE;
-    Wheel(240);
-    m_p[0].m_bVisible = FALSE;
-    Wheel(120);
-    EXPECT_EQ("0:wheel 240", m_log.Joined());
-}
-
-TEST_F(Routing, TabSelectsFirstSilentlyThenMovesAndWrapsOverHiddenAndDisabled)
-{
-    for (int i = 0; i < 3; ++i)
-        AddProbe(i, 10 + 30 * i, 10, 20, 20);
-    m_p[1].m_bVisible = FALSE;
-    m_p[2].m_bEnable = FALSE;
-    Send(WM_KEYDOWN, VK_TAB);
-    EXPECT_EQ("", m_log.Joined());
-    EXPECT_EQ(0, m_panel.m_nNowWG);
-    EXPECT_FALSE(m_p[0].m_bFocus);
-
-    for (int i = 0; i < 3; ++i)
-        Send(WM_KEYDOWN, VK_TAB);
-    EXPECT_EQ("0:lose | 1:get | 1:lose | 2:get | 2:lose | 0:get", m_log.Joined());
-    EXPECT_TRUE(m_p[0].m_bFocus);
-    EXPECT_FALSE(m_p[2].m_bFocus);
-}
-
-TEST_F(Routing, KeysReachOnlyAVisibleEnabledCurrentElement)
-{
-    Send(WM_KEYDOWN, 'A');           // no elements at all: nothing to do
-    Send(WM_CHAR, 'a');
-    Send(WM_KEYUP, 'A');
-    AddProbe(0, 10, 10, 20, 20);
-    Send(WM_KEYDOWN, 'A');           // no current element
-    m_panel.SetNowWGQuiet(0);
-    Send(WM_KEYDOWN, 'B');
-    Send(WM_CHAR, 0xB0);             // a GBK lead byte arrives unchanged
-    Send(WM_KEYUP, 'B');
-    m_p[0].m_bEnable = FALSE;
-    Send(WM_KEYDOWN, 'C');
-    Send(WM_CHAR, 'c');
-    m_p[0].m_bEnable = TRUE;
-    m_p[0].m_bVisible = FALSE;
-    Send(WM_KEYUP, 'D');
-    EXPECT_EQ("0:key 66 | 0:char 176 | 0:keyup 66", m_log.Joined());
-}
-
-// Through the pump: Tab hands its character to the new current element;
-// Enter and Escape without a dialog reach the current element.
-TEST_F(Routing, PumpedKeysAndTheirCharacters)
-{
-    AddProbe(0, 10, 10, 20, 20);
-    AddProbe(1, 40, 10, 20, 20);
-    m_panel.SetNowWGQuiet(0);
-    m_panel.PostMessage(WM_KEYDOWN, VK_TAB, 0x000F0001);
-    Pump();
-    m_panel.PostMessage(WM_KEYDOWN, VK_RETURN, 0x001C0001);
-    Pump();
-    m_panel.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-    Pump();
-    EXPECT_EQ("0:lose | 1:get | 1:char 9 | 1:key 13 | 1:char 13 | 1:key 27 | 1:char 27", m_log.Joined());
-}
-
-TEST_F(Routing, TimersGoToTheElementWithThatIndexOnly)
-{
-    for (int i = 0; i < 5; ++i)
-        AddProbe(i, 10 + 30 * i, 10, 20, 20);
-    m_p[3].m_bVisible = FALSE;       // no visibility test for timers
-    m_p[3].m_bEnable = FALSE;
-    for (WPARAM id : { (WPARAM)3, (WPARAM)7, (WPARAM)5, (WPARAM)-1, (WPARAM)0 })
-        Send(WM_TIMER, id);
-    EXPECT_EQ("3:timer | 0:timer", m_log.Joined());
-}
-
-TEST_F(Routing, SetNowWGNotifiesLoserOwnerThenWinner)
-{
-    for (int i = 0; i < 4; ++i)
-        AddProbe(i, 10 + 30 * i, 10, 20, 20);
-    m_panel.SetNowWGQuiet(1);
-    m_panel.GiveMeMouse(2);
-    EXPECT_EQ("", m_log.Joined());   // the quiet variant calls nobody
-
-    m_panel.SetNowWG(3);
-    EXPECT_EQ("1:lose | 2:lose | 3:get", m_log.Joined());
-    EXPECT_EQ(-1, m_panel.m_nMouseWG);   // another index releases the mouse
-    EXPECT_FALSE(m_p[1].m_bFocus);
-
-    m_log.Clear();
-    m_panel.SetNowWG(3);             // same index: lose, then get again
-    m_panel.GiveMeMouse(3);
-    m_panel.SetNowWG(-1);            // owner is current: told once
-    EXPECT_EQ("3:lose | 3:get | 3:lose", m_log.Joined());
-    EXPECT_EQ(-1, m_panel.m_nNowWG);
-    EXPECT_EQ(-1, m_panel.m_nMouseWG);
-    EXPECT_FALSE(m_p[3].m_bFocus);
-    EXPECT_EQ(nullptr, ::GetCapture());
-}
-
-TEST_F(Routing, OutOfRangeIndicesChangeNothing)
-{
-    AddProbe(0, 10, 10, 20, 20);
-    m_panel.SetNowWG(0);
-    m_log.Clear();
-    m_panel.SetNowWG(1);
-    m_panel.SetNowWG(-2);
-    m_panel.SetNowWGQuiet(5);
-    m_panel.GiveMeMouse(1);
-    m_panel.GiveMeMouse(-1);
-    EXPECT_EQ("", m_log.Joined());
-    EXPECT_EQ(0, m_panel.m_nNowWG);
-    EXPECT_EQ(-1, m_panel.m_nMouseWG);
-    EXPECT_TRUE(m_p[0].m_bFocus);
-}
-
-TEST_F(Routing, LosingTheWindowFocusTakesItFromEveryElement)
-{
-    AddProbe(0, 10, 10, 20, 20);
-    AddProbe(1, 40, 10, 20, 20);
-    m_panel.SetNowWG(0);
-    m_panel.GiveMeMouse(1);
-    EXPECT_EQ(m_panel.m_hWnd, ::GetFocus());
-    m_log.Clear();
-    Send(WM_KILLFOCUS, 0);
-    EXPECT_EQ("0:lose | 1:lose", m_log.Joined());
-    EXPECT_EQ(-1, m_panel.m_nNowWG);
-    EXPECT_EQ(-1, m_panel.m_nMouseWG);
+    for (const Case& c : g_cases)
+    {
+        SCOPED_TRACE(Fmt("layout \"%s\", script \"%s\"", c.layout, c.script));
+        Open();
+        Layout(c.layout);
+        Play(m_r->panel, c.script);
+        EXPECT_EQ(c.log, m_r->log.Joined());
+        EXPECT_EQ(c.state, State());
+        m_r.reset();
+    }
 }
 
 TEST_F(Routing, RegistrationStopsAtTwoHundredAndIgnoresNull)
 {
+    Open();
+    CVRK_WGPANEL& panel = m_r->panel;
     std::vector<CVRK_WG> extra(201);
-    m_panel.AddWG(nullptr);
-    EXPECT_EQ(0, m_panel.m_nWGCount);
+    panel.AddWG(nullptr);
+    EXPECT_EQ(0, panel.m_nWGCount);
     for (int i = 0; i < 201; ++i)
-        EXPECT_EQ(1, extra[i].Create(&m_panel, i, 0, 1, 1));
-    EXPECT_EQ(200, m_panel.m_nWGCount);
+        EXPECT_EQ(1, extra[i].Create(&panel, i, 0, 1, 1));
+    EXPECT_EQ(200, panel.m_nWGCount);
     EXPECT_EQ(199, extra[199].m_nIndex);
     EXPECT_EQ(-1, extra[200].m_nIndex);
     extra[200].MoveAndNewWH(0, 250, 30, 30);   // the refused element is never hit
-    Send(WM_LBUTTONDOWN, 0, XY(5, 255));
-    EXPECT_EQ(-1, m_panel.m_nNowWG);
-    m_panel.DestroyWindow();         // before the elements go away
+    panel.SendMessage(WM_LBUTTONDOWN, 0, XY(5, 255));
+    EXPECT_EQ(-1, panel.m_nNowWG);
+    EXPECT_EQ(1, panel.SendMessage(WM_MOUSEWHEEL));   // the wheel is always the panel's
+    panel.DestroyWindow();                            // before the elements go away
 }
 
 } // namespace

@@ -92,16 +92,8 @@ public:
     }
 };
 
-// A visible top-level window with a panel filling it.
-class HostWindow : public CWnd
-{
-public:
-    BOOL Open(int w = 400, int h = 300)
-    {
-        return CreateEx(0, AFX_WNDFRAMEORVIEW_CLASS, "wg test host", WS_POPUP | WS_VISIBLE,
-                        10, 10, w, h, nullptr, nullptr);
-    }
-};
+// A top-level window that hosts panels.
+class HostWindow : public CWnd {};
 
 // One visible top-level window per test program: creating and destroying a
 // mapped top-level window costs Wine about two seconds without a window
@@ -112,7 +104,8 @@ inline HostWindow& SharedHost()
     if (!s_pHost)
     {
         s_pHost = new HostWindow;
-        s_pHost->Open();
+        s_pHost->CreateEx(0, AFX_WNDFRAMEORVIEW_CLASS, "wg test host", WS_POPUP | WS_VISIBLE, 10, 10, 400, 300,
+                          nullptr, nullptr);
     }
     return *s_pHost;
 }
@@ -147,41 +140,65 @@ inline COLORREF ElementPixel(CVRK_WG& wg, int x, int y)
     return PixelOf(wg.m_pBGDC, wg.m_bmpBG, x, y);
 }
 
-// Sends a user's mouse actions to a panel window, from a script of tokens
-// separated by spaces: "m" move, "d" left down, "u" left up, "D" left
-// double-click, "r" right down, "R" right up, each followed by the client
-// point, e.g. "m20,15 d20,15 u20,15".
-inline void PlayMouse(CWnd& panel, const char* script)
-{
-    static const struct { char c; UINT msg; } kinds[] = {
-        { 'm', WM_MOUSEMOVE }, { 'd', WM_LBUTTONDOWN }, { 'u', WM_LBUTTONUP },
-        { 'D', WM_LBUTTONDBLCLK }, { 'r', WM_RBUTTONDOWN }, { 'R', WM_RBUTTONUP },
-    };
-    for (const char* p = script; *p;)
-    {
-        int x = 0, y = 0, n = 0;
-        UINT msg = 0;
-        for (const auto& k : kinds)
-            if (k.c == *p)
-                msg = k.msg;
-        if (!msg || sscanf(p + 1, "%d,%d%n", &x, &y, &n) != 2)
-        {
-            ADD_FAILURE() << "bad mouse script at: " << p;
-            return;
-        }
-        panel.SendMessage(msg, 0, XY(x, y));
-        p += 1 + n;
-        while (*p == ' ')
-            ++p;
-    }
-}
-
 // The lParam of a key message as the keyboard makes it: repeat count 1,
 // the scan code, and for a release the previous-state and transition bits.
 inline LPARAM KeyData(UINT vk, bool bUp)
 {
     LPARAM lp = 1 | ((LPARAM)(::MapVirtualKeyA(vk, 0) & 0xFF) << 16);
     return bUp ? (lp | (LPARAM)0xC0000000u) : lp;
+}
+
+// Plays a script on a panel: tokens separated by spaces, each a letter and
+// its numbers. The user: "m x,y" move; "d", "u", "c" x,y left down, up,
+// double-click, and "D", "U", "C" the same with the right button; "k vk"
+// and "K vk" key down and up; "a ch" character; "w z" wheel; "t id" timer;
+// "p vk" a key down posted and pumped; "F0" WM_KILLFOCUS. The application:
+// "N i" SetNowWG, "Q i" SetNowWGQuiet, "G i" GiveMeMouse, "B0" ByeMouse;
+// "h i" and "x i" toggle element i's visibility and enabling; "L i" calls
+// element i's OnLoseFocus.
+inline void Play(CVRK_WGPANEL& panel, const char* script)
+{
+    static const char letters[] = "mducDUCkKawtF";
+    static const UINT msgs[] = { WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN,
+                                 WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_MOUSEWHEEL,
+                                 WM_TIMER, WM_KILLFOCUS };
+    for (const char* p = script; *p;)
+    {
+        char* end = nullptr;
+        long a = strtol(p + 1, &end, 10), b = 0;
+        if (*end == ',')
+            b = strtol(end + 1, &end, 10);
+        CVRK_WG* pWG = a >= 0 && a < panel.m_nWGCount ? panel.m_pWG[a] : nullptr;
+        const char* pLetter = strchr(letters, *p);
+        const UINT msg = pLetter ? msgs[pLetter - letters] : 0;
+        if (end == p + 1 || (!msg && !strchr("NQGBhxLp", *p)) || (!pWG && strchr("hxL", *p)))
+        {
+            ADD_FAILURE() << "bad script at: " << p;
+            return;
+        }
+        switch (*p)
+        {
+        case 'N': panel.SetNowWG(a); break;
+        case 'Q': panel.SetNowWGQuiet(a); break;
+        case 'G': panel.GiveMeMouse(a); break;
+        case 'B': panel.ByeMouse(); break;
+        case 'h': pWG->m_bVisible = !pWG->m_bVisible; break;
+        case 'x': pWG->m_bEnable = !pWG->m_bEnable; break;
+        case 'L': pWG->OnLoseFocus(); break;
+        case 'p': panel.PostMessage(WM_KEYDOWN, a, KeyData(a, false)); Pump(); break;
+        default:
+            if (msg == WM_MOUSEWHEEL)
+                panel.SendMessage(msg, MAKEWPARAM(0, (WORD)(short)a), 0);
+            else if (msg >= WM_MOUSEFIRST)
+                panel.SendMessage(msg, 0, XY(a, b));
+            else if (msg == WM_KEYDOWN || msg == WM_KEYUP)
+                panel.SendMessage(msg, (WPARAM)a, KeyData((UINT)a, msg == WM_KEYUP));
+            else
+                panel.SendMessage(msg, (WPARAM)a, 0);
+        }
+        for (p = end; *p == ' ';)
+            ++p;
+    }
 }
 
 // Fixture for tests that make their own panels on the shared host window.
