@@ -287,4 +287,92 @@ TEST_F(Leak, PrivateBytesSeeAnAllocation)
     EXPECT_GT(after - before, 12ll * 1024 * 1024);
 }
 
+// A thousand lives of each of the popup windows: a layered window composed,
+// faded, dragged and hidden; a shadow around an owner that in every fourth
+// life dies first; a tip of a panel shown, faded in and out and clicked,
+// or a bare tip with a long text. Every handle a life made is gone.
+class LeakLayer : public CWG_LayerWindow
+{
+public:
+    virtual void CreateLayerDC(CDC* pDC, CDC*, long nWidth, long nHeight)
+    {
+        SetAreaAlpha(200, 0, 0, nWidth, nHeight);
+        TextOut32(2, 2, "layer");
+    }
+};
+
+TEST_F(Leak, AThousandLivesOfEachPopupReleaseEveryHandle)
+{
+    std::string strLong(3000, 'w');
+    strLong += "\rsecond line";
+    auto layerLife = [&](int i, std::vector<HANDLE>& h) {
+        LeakLayer w;
+        ASSERT_EQ(1, w.Create(&m_top, 60 + i % 7, 40));
+        w.Show(100 + i % 50, 100, FALSE);
+        for (UINT id : { 4414u, 4414u, 4425u })
+            w.SendMessage(WM_TIMER, id);
+        w.ShowByCenterPos(300, 300, FALSE);
+        w.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, XY(5, 5));
+        w.SendMessage(WM_LBUTTONUP, 0, XY(5, 5));
+        w.Hide();
+        h = { w.m_bmpLayer.m_hObject, w.m_dcLayer.m_hDC, w.m_dcSkin.m_hDC };
+    };
+    auto shadowLife = [&](int i, std::vector<HANDLE>& h) {
+        CWnd owner;
+        ASSERT_TRUE(owner.CreateEx(0, AFX_WNDFRAMEORVIEW_CLASS, "owner", WS_POPUP | WS_VISIBLE, 200, 200, 100, 80,
+                                   m_top.m_hWnd, nullptr));
+        CWG_Com_WindowShadow sh;
+        ASSERT_EQ(1, sh.Create(&owner, 100, 80));
+        sh.Show();
+        owner.SetWindowPos(nullptr, 210 + i % 9, 200, 120, 90, SWP_NOZORDER | SWP_NOACTIVATE);
+        h = { sh.m_bmpSkin.m_hObject, sh.m_bmpLayer.m_hObject, sh.m_dcLayer.m_hDC, sh.m_dcSkin.m_hDC };
+        if (i % 4 == 0)
+            owner.DestroyWindow();
+    };
+    auto tipLife = [&](int i, std::vector<HANDLE>& h) {
+        CVRK_WGPANEL panel;
+        CWG_Tip tip;
+        if (i % 2)
+        {
+            ASSERT_TRUE(panel.Create(&m_top));
+            ASSERT_EQ(1, tip.create(&panel, 1, 100));
+            panel.AddTip(&tip);
+        }
+        else
+        {
+            ASSERT_EQ(1, tip.create(&m_top));
+        }
+        tip.show(50 + i % 100, 60, i % 2 ? "tip\rtwo" : strLong.c_str(), -1, kWG_Tip_Center);
+        for (UINT id : { 1414u, 1414u, 1424u })
+            tip.SendMessage(WM_TIMER, id);
+        tip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, XY(3, 3));
+        ::ReleaseCapture();
+        h = { tip.m_bmpSkin.m_hObject, tip.m_bmpDIB.m_hObject };
+        tip.DestroyWindow();
+    };
+    auto check = [&](auto life) {
+        std::vector<HANDLE> handles;
+        for (int i = 0; i < 4; ++i)
+            life(i, handles);
+        Pump();
+        AfxDeleteTempMaps();
+        const LONG gdi0 = AfxGetLiveGdiObjectCount(), dc0 = AfxGetLiveDCCount();
+        for (int i = 0; i < kLives; ++i)
+        {
+            life(i, handles);
+            ASSERT_FALSE(HasFatalFailure()) << "life " << i;
+            for (HANDLE h : handles)
+                ASSERT_EQ(0u, ::GetObjectType((HGDIOBJ)h)) << "life " << i << ": handle " << h << " outlived its owner";
+            if (i % 50 == 0)
+                Pump();
+            AfxDeleteTempMaps();
+            ASSERT_EQ(gdi0, AfxGetLiveGdiObjectCount()) << "life " << i;
+            ASSERT_EQ(dc0, AfxGetLiveDCCount()) << "life " << i;
+        }
+    };
+    check(layerLife);
+    check(shadowLife);
+    check(tipLife);
+}
+
 } // namespace
