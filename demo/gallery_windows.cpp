@@ -1,5 +1,6 @@
 #include "gallery_windows.h"
 #include "gallery_probe.h"
+#include <algorithm>
 
 // ---- the second dialog ------------------------------------------------------------
 
@@ -49,7 +50,11 @@ BOOL CSecondDialog::OnInitDialog()
 
 // ---- the page ---------------------------------------------------------------------------
 
-CGalleryWindows::CGalleryWindows() : m_modeless(nullptr, "Second dialog (modeless)", "modeless") {}
+CGalleryWindows::CGalleryWindows()
+    : m_modeless(nullptr, "Second dialog (modeless)", "modeless"),
+      m_shadowed(nullptr, "Dialog with a drop shadow", "shadowed")
+{
+}
 
 int CGalleryWindows::Build(long x, long y)
 {
@@ -89,12 +94,102 @@ void CGalleryWindows::OpenModeless()
 
 // ---- layered windows, shadows and tips ---------------------------------------------
 
+void CGalleryCard::CreateLayerDC(CDC* pDC, CDC*, long nWidth, long nHeight)
+{
+    // Premultiplied: each colour channel scaled by the pixel's alpha.
+    CWGPixels32 px;
+    px.Attach((HBITMAP)::GetCurrentObject(pDC->m_hDC, OBJ_BITMAP));
+    const long r = 12;
+    for (long y = 0; y < nHeight; ++y)
+        for (long x = 0; x < nWidth; ++x)
+        {
+            const long dx = std::max(0L, std::max(r - x, x - (nWidth - 1 - r)));
+            const long dy = std::max(0L, std::max(r - y, y - (nHeight - 1 - r)));
+            const bool bIn = dx * dx + dy * dy <= r * r;
+            const DWORD a = bIn ? 255 - 170 * y / nHeight : 0;
+            const DWORD red = 40 + 160 * x / nWidth, green = 110, blue = 220;
+            px.Row(y)[x] = a << 24 | (red * a / 255) << 16 | (green * a / 255) << 8 | blue * a / 255;
+        }
+    pDC->SetTextColor(RGB(255, 255, 255));
+    TextOut32(16, 14, "\xB2\xE3\xB4\xCE layered card");      // "层次"
+    TextOut32(16, 34, "drag me; click outside to close");
+}
+
+void CCardPreview::CreateMyBGDC(CDC* pDC)
+{
+    CVRK_WG::CreateMyBGDC(pDC);
+    CDCSelect selBG(m_pBGDC, &m_bmpBG);
+    for (long y = 0; y < m_nHeight; y += 8)
+        for (long x = 0; x < m_nWidth; x += 8)
+            m_pBGDC->FillSolidRect(x, y, 8, 8, ((x + y) / 8) % 2 ? RGB(153, 153, 153) : RGB(221, 221, 221));
+    if (!m_pCard || !m_pCard->m_bmpLayer.m_hObject)
+        return;
+    CDCSelect selCard(m_pParentBGDC, &m_pCard->m_bmpLayer);
+    m_pBGDC->AlphaBlend(0, 0, m_nWidth, m_nHeight, m_pParentBGDC, 0, 0, m_pCard->m_nWidth, m_pCard->m_nHeight,
+                        WGLayerBlend(255));
+}
+
 int CGalleryWindows::BuildLayered(long x, long y)
 {
-    return 1;   // none yet
+    int nOk = m_btnFade.Create(m_pPanel, "Fade a layered card", x, y, 150, 19, FALSE);
+    nOk &= m_btnShadowed.Create(m_pPanel, "Dialog with a shadow", x, y + 26, 150, 19, FALSE);
+    nOk &= m_btnTip.Create(m_pPanel, "Tip at the pointer", x, y + 52, 150, 19, FALSE);
+    nOk &= m_btnElementTip.Create(m_pPanel, "Tip on this button", x, y + 78, 150, 19, FALSE);
+    // The preview shows the card at its own size, so compose it now.
+    nOk &= m_card.Create(m_pPanel, 240, 64);
+    m_card.m_bCaptureDrag = TRUE;
+    m_card.DrawMe();
+    m_preview.m_pCard = &m_card;
+    nOk &= m_preview.Create(m_pPanel, x + 170, y, 240, 64);
+    nOk &= m_tipPointer.create(m_pPanel, -1, 3000);
+    m_pPanel->AddTip(&m_tipPointer);
+    nOk &= m_tipElement.create(m_pPanel, m_btnElementTip.m_nIndex);
+    m_pPanel->AddTip(&m_tipElement);
+    return nOk;
 }
 
 BOOL CGalleryWindows::OnLayeredCommand(long nIndex, long nCode)
 {
-    return FALSE;
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    if (nCode == 5 && nIndex == m_btnFade.m_nIndex)
+    {
+        if (m_card.GetInDir())
+            m_card.HideByCartoon();
+        else
+            m_card.Show(pt.x + 20, pt.y + 10, FALSE);
+    }
+    else if (nCode == 5 && nIndex == m_btnShadowed.m_nIndex)
+    {
+        if (!m_shadowed.m_hWnd && m_shadowed.Create(m_pPanel->m_pDialog))
+        {
+            CRect rc;
+            m_shadowed.GetWindowRect(&rc);
+            m_shadow.Create(&m_shadowed, rc.Width(), rc.Height());
+        }
+        m_shadowed.ShowWindow(SW_SHOW);
+        m_shadow.Show();
+    }
+    else if (nCode == 5 && nIndex == m_btnTip.m_nIndex)
+    {
+        // "提示" / "第二行: fades out after three seconds"
+        m_tipPointer.show(pt.x, pt.y + 16, "\xCC\xE1\xCA\xBE\r\xB5\xDA\xB6\xFE\xD0\xD0: fades out after three seconds",
+                          -1, kWG_Tip_LeftTop);
+    }
+    else if (nCode == 5 && nIndex == m_btnElementTip.m_nIndex)
+    {
+        CPoint ptButton(m_btnElementTip.m_rect.left, m_btnElementTip.m_rect.top);
+        m_pPanel->ClientToScreen(&ptButton);
+        m_tipElement.m_nCommandId = m_btnElementTip.m_nIndex;
+        m_tipElement.show(ptButton.x, ptButton.y, "Click me: I report to the button once", -1, kWG_Tip_LeftBottom);
+    }
+    else if (nCode == 0 && nIndex == m_btnElementTip.m_nIndex)
+    {
+        ShowInTitle("WG Gallery - the tip on the button was clicked");
+    }
+    else
+    {
+        return FALSE;
+    }
+    return TRUE;
 }

@@ -29,6 +29,23 @@ public:
     virtual BOOL OnInitDialog();
 };
 
+// A layered card: a rounded gradient whose alpha falls from opaque at the
+// top to a third at the bottom, with a line of text.
+class CGalleryCard : public CWG_LayerWindow
+{
+public:
+    virtual void CreateLayerDC(CDC* pDC, CDC* pSkinDC, long nWidth, long nHeight);
+};
+
+// The card's composed image over a checkerboard, so that a picture of the
+// page shows its alpha.
+class CCardPreview : public CVRK_WG
+{
+public:
+    CGalleryCard* m_pCard = nullptr;
+    virtual void CreateMyBGDC(CDC* pDC);
+};
+
 class CGalleryWindows : public CGalleryPage
 {
 public:
@@ -46,6 +63,13 @@ private:
 
     void OpenModal();
     void OpenModeless();
+    // Layered windows, shadows and tips.
+    CWG_Button m_btnFade, m_btnShadowed, m_btnTip, m_btnElementTip;
+    CCardPreview m_preview;
+    CGalleryCard m_card;
+    CSecondDialog m_shadowed;
+    CWG_Com_WindowShadow m_shadow;
+    CWG_Tip m_tipPointer, m_tipElement;
     // The row of layered cards, shadows and tips, with its top-left at
     // (x, y) and the rest of the page (440 x 120) to itself; their
     // commands go to OnLayeredCommand.
