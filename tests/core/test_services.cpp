@@ -103,23 +103,23 @@ protected:
         m_wnd.DestroyWindow();
         Pump();
     }
-    // Types the strokes and returns the log, or only its lines starting
-    // with pszOnly: the low-level hook runs while the injecting thread
-    // waits, the window's messages when this thread pumps, so each sequence
-    // is exact but not their interleaving.
-    std::string Type(std::vector<KeyStroke> keys, const char* pszOnly = "")
+    // Types the strokes ("A" down, "a" up; "!" Alt down, "1" Alt up) and
+    // returns the log, or only its lines starting with pszOnly: the
+    // low-level hook runs while the injecting thread waits, the window's
+    // messages when this thread pumps, so each sequence is exact but not
+    // their interleaving.
+    std::string Type(const char* pszKeys, const char* pszOnly = "")
     {
+        std::vector<KeyStroke> keys;
+        for (const char* p = pszKeys; *p; ++p)
+            keys.push_back({ (WORD)(*p == '!' || *p == '1' ? VK_MENU : toupper(*p)), *p == '1' || islower(*p) });
         g_keyLog.Clear();
         HANDLE hThread = ::CreateThread(nullptr, 0, InjectKeys, &keys, 0, nullptr);
         while (::MsgWaitForMultipleObjects(1, &hThread, FALSE, 20000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
             Pump();
         ::CloseHandle(hThread);
         Pump();   // SendInput has queued every stroke by the time it returns
-        std::string s;
-        for (const auto& l : g_keyLog.lines)
-            if (l.compare(0, strlen(pszOnly), pszOnly) == 0)
-                s += (s.empty() ? "" : " | ") + l;
-        return s;
+        return g_keyLog.Joined(pszOnly);
     }
 };
 
@@ -127,13 +127,11 @@ TEST_F(HotKeyTest, AppHookReportsFirstStrokesAsDownRepeatsAndReleasesAsUpAndSwal
 {
     CWGHotKeyCenter hk;
     hk.SetAppHotKeyProc(AppKeyProc, ::GetCurrentThreadId());
-    EXPECT_EQ("app 100 41 was-up | wnd down 41 | app 101 41 was-down | wnd down 41 | "
-              "app 101 41 was-down | wnd up 41",
-              Type({ { 'A', false }, { 'A', false }, { 'A', true } }));
+    EXPECT_EQ("app 100 41 was-up | wnd down 41 | app 101 41 was-down | wnd down 41 | app 101 41 was-down | wnd up 41",
+              Type("AAa"));
     g_nSwallowKey = 'B';
-    EXPECT_EQ("app 100 42 was-up | app 101 42 was-down | app 100 43 was-up | wnd down 43 | "
-              "app 101 43 was-down | wnd up 43",
-              Type({ { 'B', false }, { 'B', true }, { 'C', false }, { 'C', true } }));
+    EXPECT_EQ("app 100 42 was-up | app 101 42 was-down | app 100 43 was-up | wnd down 43 | app 101 43 was-down | "
+              "wnd up 43", Type("BbCc"));
 }
 
 TEST_F(HotKeyTest, SecondAppCallbackIsIgnoredUntilTheFirstIsCleared)
@@ -141,12 +139,11 @@ TEST_F(HotKeyTest, SecondAppCallbackIsIgnoredUntilTheFirstIsCleared)
     CWGHotKeyCenter hk;
     hk.SetAppHotKeyProc(AppKeyProc, ::GetCurrentThreadId());
     hk.SetAppHotKeyProc(SecondKeyProc, ::GetCurrentThreadId());
-    EXPECT_EQ("app 100 44 was-up | wnd down 44 | app 101 44 was-down | wnd up 44",
-              Type({ { 'D', false }, { 'D', true } }));
+    EXPECT_EQ("app 100 44 was-up | wnd down 44 | app 101 44 was-down | wnd up 44", Type("Dd"));
     hk.SetAppHotKeyProc(nullptr, 0);
-    EXPECT_EQ("wnd down 45 | wnd up 45", Type({ { 'E', false }, { 'E', true } }));
+    EXPECT_EQ("wnd down 45 | wnd up 45", Type("Ee"));
     hk.SetAppHotKeyProc(SecondKeyProc, ::GetCurrentThreadId());
-    EXPECT_EQ("second | wnd down 46 | second | wnd up 46", Type({ { 'F', false }, { 'F', true } }));
+    EXPECT_EQ("second | wnd down 46 | second | wnd up 46", Type("Ff"));
 }
 
 TEST_F(HotKeyTest, HooksReportToTheNewestCenterAndDieWithTheirCenter)
@@ -156,7 +153,7 @@ TEST_F(HotKeyTest, HooksReportToTheNewestCenterAndDieWithTheirCenter)
         CWGHotKeyCenter newer;
         EXPECT_EQ(&newer, CWGHotKeyCenter::GetCurrent());
         older.SetAppHotKeyProc(AppKeyProc, ::GetCurrentThreadId());   // hooked, but not current
-        EXPECT_EQ("wnd down 47 | wnd up 47", Type({ { 'G', false }, { 'G', true } }));
+        EXPECT_EQ("wnd down 47 | wnd up 47", Type("Gg"));
     }
     EXPECT_EQ(nullptr, CWGHotKeyCenter::GetCurrent());
     {
@@ -164,7 +161,7 @@ TEST_F(HotKeyTest, HooksReportToTheNewestCenterAndDieWithTheirCenter)
         hk.SetAppHotKeyProc(AppKeyProc, ::GetCurrentThreadId());
         hk.SetGlobalHotKeyProc(GlobalKeyProc);
     }
-    EXPECT_EQ("wnd down 48 | wnd up 48", Type({ { 'H', false }, { 'H', true } }));
+    EXPECT_EQ("wnd down 48 | wnd up 48", Type("Hh"));
 }
 
 TEST_F(HotKeyTest, GlobalHookSeesEveryStrokeAndSystemKeysAsPlainOnes)
@@ -172,22 +169,19 @@ TEST_F(HotKeyTest, GlobalHookSeesEveryStrokeAndSystemKeysAsPlainOnes)
     CWGHotKeyCenter hk;
     hk.SetGlobalHotKeyProc(GlobalKeyProc);
     hk.SetGlobalHotKeyProc(SecondKeyProc);   // ignored while one is set
-    const std::vector<KeyStroke> j = { { 'J', false }, { 'J', true } };
-    EXPECT_EQ("global 100 4a | global 101 4a up", Type(j, "global"));
-    EXPECT_EQ("wnd down 4a | wnd up 4a", Type(j, "wnd"));
+    EXPECT_EQ("global 100 4a | global 101 4a up", Type("Jj", "global"));
+    EXPECT_EQ("wnd down 4a | wnd up 4a", Type("Jj", "wnd"));
 
     // Alt+X: WM_SYSKEYDOWN and WM_SYSKEYUP reach the callback as 0x100 and 0x101.
-    const std::vector<KeyStroke> altX = { { VK_MENU, false }, { 'X', false }, { 'X', true }, { VK_MENU, true } };
-    EXPECT_EQ("global 100 12 | global 100 58 | global 101 58 up | global 101 12 up", Type(altX, "global"));
-    EXPECT_EQ("wnd sysdown 58 | wnd up 12", Type(altX, "wnd"));
+    EXPECT_EQ("global 100 12 | global 100 58 | global 101 58 up | global 101 12 up", Type("!Xx1", "global"));
+    EXPECT_EQ("wnd sysdown 58 | wnd up 12", Type("!Xx1", "wnd"));
 
     g_nSwallowKey = 'K';   // swallowed keys reach no window
-    const std::vector<KeyStroke> kl = { { 'K', false }, { 'K', true }, { 'L', false }, { 'L', true } };
-    EXPECT_EQ("global 100 4b | global 101 4b up | global 100 4c | global 101 4c up", Type(kl, "global"));
-    EXPECT_EQ("wnd down 4c | wnd up 4c", Type(kl, "wnd"));
+    EXPECT_EQ("global 100 4b | global 101 4b up | global 100 4c | global 101 4c up", Type("KkLl", "global"));
+    EXPECT_EQ("wnd down 4c | wnd up 4c", Type("KkLl", "wnd"));
 
     hk.SetGlobalHotKeyProc(nullptr);
-    EXPECT_EQ("wnd down 4d | wnd up 4d", Type({ { 'M', false }, { 'M', true } }));
+    EXPECT_EQ("wnd down 4d | wnd up 4d", Type("Mm"));
 }
 
 // ---- worker thread -------------------------------------------------------------
@@ -199,17 +193,18 @@ public:
     std::atomic<int> m_nRuns{ 0 }, m_nRequests{ 0 };
     std::atomic<long> m_nRunArg{ -1 };
     HANDLE m_hStarted = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE m_hThreadCopy = nullptr;   // to see the thread end after Stop
-    Worker()
-    {
-        ::DuplicateHandle(::GetCurrentProcess(), m_hThread, ::GetCurrentProcess(), &m_hThreadCopy, 0, FALSE,
-                          DUPLICATE_SAME_ACCESS);
-    }
+    HANDLE m_hThreadCopy = Copy(m_hThread);   // to see the thread end after Stop
     ~Worker()
     {
         Stop();
         ::CloseHandle(m_hStarted);
         ::CloseHandle(m_hThreadCopy);
+    }
+    static HANDLE Copy(HANDLE h)
+    {
+        HANDLE hCopy = nullptr;
+        ::DuplicateHandle(::GetCurrentProcess(), h, ::GetCurrentProcess(), &hCopy, 0, FALSE, DUPLICATE_SAME_ACCESS);
+        return hCopy;
     }
     virtual void Run(long nArg)
     {
@@ -244,12 +239,7 @@ TEST(WorkerThread, StopBeforeStartOrDestructionEndsTheThreadWithoutRunForGood)
     EXPECT_EQ((DWORD)WAIT_OBJECT_0, ::WaitForSingleObject(w.m_hThreadCopy, 20000));
     w.Start();   // a stopped object never starts again
     EXPECT_EQ("runs 0 arg -1 requests 0", w.Counts());
-    HANDLE hThread = nullptr;
-    {
-        Worker never;
-        ::DuplicateHandle(::GetCurrentProcess(), never.m_hThreadCopy, ::GetCurrentProcess(), &hThread, 0, FALSE,
-                          DUPLICATE_SAME_ACCESS);
-    }
+    HANDLE hThread = Worker::Copy(Worker().m_hThreadCopy);   // never started, destroyed at once
     EXPECT_EQ((DWORD)WAIT_OBJECT_0, ::WaitForSingleObject(hThread, 20000));
     ::CloseHandle(hThread);
 }

@@ -153,7 +153,7 @@ TEST(CStringSharing, ConcurrentCopiesKeepTheCountExact)
     EXPECT_EQ(Str(master), "Shared across threads");
 }
 
-TEST(CStringBuffer, GetBufferThroughACopyKeepsContentAndIsolation)
+TEST(CStringBuffer, GrowThroughACopyReleaseLengthsAndFreeExtra)
 {
     CString a("abc");
     CString b(a);
@@ -163,12 +163,9 @@ TEST(CStringBuffer, GetBufferThroughACopyKeepsContentAndIsolation)
     b.ReleaseBuffer();
     EXPECT_EQ(Str(b), "0123456789");
     EXPECT_EQ(Str(a), "abc");
-}
 
-TEST(CStringBuffer, ReleaseBufferLengthRules)
-{
     CString s, fresh;
-    char* p = fresh.GetBuffer(4);
+    p = fresh.GetBuffer(4);
     memcpy(p, "abcd", 5);
     fresh.ReleaseBuffer(1000);   // clamped to the buffer, then up to the NUL
     EXPECT_EQ(Str(fresh), "abcd");
@@ -183,11 +180,8 @@ TEST(CStringBuffer, ReleaseBufferLengthRules)
     CString untouched;
     untouched.ReleaseBuffer(3);
     EXPECT_EQ(Str(untouched), "");
-}
 
-TEST(CStringBuffer, FreeExtraAfterAGrownBuffer)
-{
-    CString s("ab");
+    s = "ab";
     s.GetBuffer(5000);
     s.ReleaseBuffer();
     s.FreeExtra();
@@ -195,33 +189,21 @@ TEST(CStringBuffer, FreeExtraAfterAGrownBuffer)
     EXPECT_EQ(Str(s), "abc");
 }
 
-TEST(CStringFormat, LongOutput)
+// Long output, GBK bytes passed through, arguments inside the string
+// itself, Microsoft's syntax and empty results.
+TEST(CStringFormat, LengthBytesSourcesAndSyntax)
 {
     std::string big(3000, 'q');
     CString s;
     s.Format("<%s|%d>", big.c_str(), 42);
     EXPECT_EQ(Str(s), "<" + big + "|42>");
-}
-
-TEST(CStringFormat, GbkBytesPassThroughUnchanged)
-{
-    CString s;
     s.Format("%s=%d;%c", "\xD6\xD0\xCE\xC4\xD5\x5C", -5, '\xB1');
     EXPECT_EQ(Str(s), "\xD6\xD0\xCE\xC4\xD5\x5C=-5;\xB1");
-}
-
-TEST(CStringFormat, ArgumentsMayBeTheStringItself)
-{
-    CString s("abc");
+    s = "abc";
     s.Format("%s-%s-%s", static_cast<LPCTSTR>(s), static_cast<LPCTSTR>(s), static_cast<LPCTSTR>(s));
     EXPECT_EQ(Str(s), "abc-abc-abc");
     s.Format("%.3s", static_cast<LPCTSTR>(s) + 4);
     EXPECT_EQ(Str(s), "abc");
-}
-
-TEST(CStringFormat, MicrosoftSyntaxAndEmptyResults)
-{
-    CString s("old");
     s.Format("%I64d %S", -1234567890123LL, L"wide");
     EXPECT_EQ(Str(s), "-1234567890123 wide");
     s.Format("%s", "");
@@ -231,7 +213,7 @@ TEST(CStringFormat, MicrosoftSyntaxAndEmptyResults)
     EXPECT_EQ(Str(s), "");
 }
 
-TEST(CStringClamp, MidLeftRight)
+TEST(CStringClamp, MidLeftRightAndFindStarts)
 {
     const CString s("abcdef");
     EXPECT_EQ(Str(s.Mid(-2)), "abcdef");
@@ -244,9 +226,18 @@ TEST(CStringClamp, MidLeftRight)
     EXPECT_EQ(Str(s.Left(99)), "abcdef");
     EXPECT_EQ(Str(s.Right(-1)), "");
     EXPECT_EQ(Str(s.Right(INT_MAX)), "abcdef");
+    EXPECT_EQ(s.Find('a', -5), 0);
+    EXPECT_EQ(s.Find('f', 6), -1);
+    EXPECT_EQ(s.Find("cd", 3), -1);
+    EXPECT_EQ(s.Find("ef", 4), 4);
+    EXPECT_EQ(s.Find("", 2), 2);
+    EXPECT_EQ(s.Find("x", INT_MAX), -1);
+    EXPECT_EQ(s.Find('\0'), -1);
+    EXPECT_EQ(s.ReverseFind('\0'), -1);
+    EXPECT_EQ(s.FindOneOf(nullptr), -1);
 }
 
-TEST(CStringClamp, ElementAccess)
+TEST(CStringClamp, ElementAccessAndInsert)
 {
     CString s("abcdef");
     EXPECT_EQ(s.GetAt(-1), '\0');
@@ -258,11 +249,7 @@ TEST(CStringClamp, ElementAccess)
     EXPECT_EQ(Str(s), "abcdef");
     s.SetAt(2, '\0');
     EXPECT_EQ(Str(s), "ab");
-}
-
-TEST(CStringClamp, InsertAtBoundaries)
-{
-    CString s("abc");
+    s = "abc";
     EXPECT_EQ(s.Insert(99, "zz"), 5);
     EXPECT_EQ(s.Insert(-5, "<"), 6);
     EXPECT_EQ(s.Insert(2, static_cast<const char*>(nullptr)), 6);
@@ -285,20 +272,6 @@ TEST(CStringClamp, DeleteAtBoundaries)
         EXPECT_EQ(s.Delete(c.nIndex, c.nCount), static_cast<int>(strlen(c.result))) << c.nIndex << "," << c.nCount;
         EXPECT_EQ(Str(s), c.result) << c.nIndex << "," << c.nCount;
     }
-}
-
-TEST(CStringClamp, FindStartPositions)
-{
-    const CString s("abcdef");
-    EXPECT_EQ(s.Find('a', -5), 0);
-    EXPECT_EQ(s.Find('f', 6), -1);
-    EXPECT_EQ(s.Find("cd", 3), -1);
-    EXPECT_EQ(s.Find("ef", 4), 4);
-    EXPECT_EQ(s.Find("", 2), 2);
-    EXPECT_EQ(s.Find("x", INT_MAX), -1);
-    EXPECT_EQ(s.Find('\0'), -1);
-    EXPECT_EQ(s.ReverseFind('\0'), -1);
-    EXPECT_EQ(s.FindOneOf(nullptr), -1);
 }
 
 TEST(CStringEdit, ReplaceTrimAndSpansWithOddArguments)
@@ -326,7 +299,7 @@ TEST(CStringEdit, ReplaceTrimAndSpansWithOddArguments)
     EXPECT_EQ(Str(t.SpanIncluding(nullptr)), "");
 }
 
-TEST(CStringEdit, SourcesInsideTheStringItself)
+TEST(CStringEdit, SourcesInsideTheStringItselfAndRepeatedAppends)
 {
     CString s("hello");
     s = static_cast<LPCTSTR>(s) + 1;
@@ -343,11 +316,9 @@ TEST(CStringEdit, SourcesInsideTheStringItself)
     s = WithSpareRoom("xy");
     s.Insert(0, static_cast<LPCTSTR>(s) + 1);
     EXPECT_EQ(Str(s), "yxy");
-}
-
-TEST(CStringEdit, RepeatedAppendWithCopiesTakenOnTheWay)
-{
-    CString s, half;
+    // Repeated appends with a copy taken on the way.
+    CString half;
+    s.Empty();
     for (int i = 0; i < 1000; ++i)
     {
         s += (i % 2) ? 'b' : 'a';

@@ -12,32 +12,32 @@ namespace {
 class CLogWnd : public CWnd
 {
 public:
-    std::vector<std::string> m_log;
+    Log m_log;
     BOOL m_bTakeKeys = FALSE;
 
     virtual BOOL PreTranslateMessage(MSG* pMsg)
     {
         if (pMsg->message == WM_KEYDOWN)
-            m_log.push_back(Fmt("pre %p", (void*)this));
+            m_log.Add(Fmt("pre %p", (void*)this));
         return m_bTakeKeys && pMsg->message == WM_KEYDOWN;
     }
 
 protected:
     int OnCreate(LPCREATESTRUCT lpcs)
     {
-        m_log.push_back(Fmt("create %s", lpcs->lpszName ? lpcs->lpszName : ""));
+        m_log.Add(Fmt("create %s", lpcs->lpszName ? lpcs->lpszName : ""));
         return CWnd::OnCreate(lpcs);
     }
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
     {
-        m_log.push_back(Fmt("wheel %u %d %ld,%ld", nFlags, zDelta, pt.x, pt.y));
+        m_log.Add(Fmt("wheel %u %d %ld,%ld", nFlags, zDelta, pt.x, pt.y));
         return TRUE;
     }
-    void OnSize(UINT nType, int cx, int cy) { m_log.push_back(Fmt("size %u %d %d", nType, cx, cy)); }
-    void OnKeyDown(UINT nChar, UINT nRep, UINT nFlags) { m_log.push_back(Fmt("key %u %u %u", nChar, nRep, nFlags)); }
-    void OnLButtonDown(UINT nFlags, CPoint pt) { m_log.push_back(Fmt("down %u %ld,%ld", nFlags, pt.x, pt.y)); }
-    void OnTimer(UINT_PTR nID) { m_log.push_back(Fmt("timer %u", (unsigned)nID)); }
-    LRESULT OnUser(WPARAM wp, LPARAM lp) { m_log.push_back(Fmt("user %d %d", (int)wp, (int)lp)); return 42; }
+    void OnSize(UINT nType, int cx, int cy) { m_log.Add(Fmt("size %u %d %d", nType, cx, cy)); }
+    void OnKeyDown(UINT nChar, UINT nRep, UINT nFlags) { m_log.Add(Fmt("key %u %u %u", nChar, nRep, nFlags)); }
+    void OnLButtonDown(UINT nFlags, CPoint pt) { m_log.Add(Fmt("down %u %ld,%ld", nFlags, pt.x, pt.y)); }
+    void OnTimer(UINT_PTR nID) { m_log.Add(Fmt("timer %u", (unsigned)nID)); }
+    LRESULT OnUser(WPARAM wp, LPARAM lp) { m_log.Add(Fmt("user %d %d", (int)wp, (int)lp)); return 42; }
     UINT OnNcHitTest(CPoint pt) { CWnd::OnNcHitTest(pt); return HTCAPTION; }
     DECLARE_MESSAGE_MAP()
 };
@@ -53,19 +53,11 @@ BEGIN_MESSAGE_MAP(CLogWnd, CWnd)
     ON_MESSAGE(WM_USER + 7, OnUser)
 END_MESSAGE_MAP()
 
-std::string Join(const std::vector<std::string>& v)
-{
-    std::string s;
-    for (const auto& l : v)
-        s += (s.empty() ? "" : " | ") + l;
-    return s;
-}
-
 TEST(Window, AttachedBeforeTheFirstMessageAndDetachedAfterTheLast)
 {
     CLogWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "first", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 40), &SharedHost(), 3));
-    EXPECT_EQ("create first", wnd.m_log.front());
+    EXPECT_EQ("create first", wnd.m_log.lines.front());
     EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
     char szClass[32] = "";
     ::GetClassNameA(wnd.m_hWnd, szClass, sizeof(szClass));
@@ -82,7 +74,7 @@ TEST(Window, HandlersReceiveCrackedParameters)
 {
     CLogWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_CHILD, CRect(0, 0, 50, 40), &SharedHost(), 0));
-    wnd.m_log.clear();
+    wnd.m_log.Clear();
     wnd.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, (WORD)(short)-240), XY(-5, 700));
     wnd.SendMessage(WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(640, 480));
     wnd.SendMessage(WM_KEYDOWN, VK_LEFT, 0x014B0003);
@@ -91,7 +83,7 @@ TEST(Window, HandlersReceiveCrackedParameters)
     EXPECT_EQ(42, wnd.SendMessage(WM_USER + 7, 5, -6));
     EXPECT_EQ(HTCAPTION, wnd.SendMessage(WM_NCHITTEST, 0, XY(1, 1)));
     EXPECT_EQ("wheel 4 -240 -5,700 | size 2 640 480 | key 37 3 331 | down 1 -3,9 | timer 77 | user 5 -6",
-              Join(wnd.m_log));
+              wnd.m_log.Joined());
     wnd.DestroyWindow();
 }
 
@@ -121,20 +113,20 @@ TEST(Window, PreTranslationWalksFromTheTargetUpThroughItsParents)
     CLogWnd parent, child;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "", WS_CHILD, CRect(0, 0, 50, 40), &SharedHost(), 0));
     ASSERT_TRUE(child.CreateEx(0, nullptr, "", WS_CHILD, CRect(0, 0, 10, 10), &parent, 0));
-    parent.m_log.clear();
-    child.m_log.clear();
+    parent.m_log.Clear();
+    child.m_log.Clear();
     MSG msg = { child.m_hWnd, WM_KEYDOWN, 'A', 0, 0, { 0, 0 } };
     EXPECT_FALSE(CWnd::WalkPreTranslateTree(parent.m_hWnd, &msg));
-    EXPECT_EQ(1u, child.m_log.size());
-    EXPECT_EQ(1u, parent.m_log.size());
+    EXPECT_EQ(1u, child.m_log.lines.size());
+    EXPECT_EQ(1u, parent.m_log.lines.size());
     child.m_bTakeKeys = TRUE;                 // the child takes it: the parent never sees it
     EXPECT_TRUE(CWnd::WalkPreTranslateTree(parent.m_hWnd, &msg));
-    EXPECT_EQ(1u, parent.m_log.size());
+    EXPECT_EQ(1u, parent.m_log.lines.size());
     // A pumped key is dispatched when nobody takes it.
     child.m_bTakeKeys = FALSE;
     child.PostMessage(WM_KEYDOWN, 'B', 1);
     Pump();
-    EXPECT_EQ("key 66 1 0", child.m_log.back());
+    EXPECT_EQ("key 66 1 0", child.m_log.lines.back());
     child.DestroyWindow();
     parent.DestroyWindow();
 }
@@ -149,12 +141,12 @@ struct Template
 class CModalProbe : public CDialog
 {
 public:
-    std::vector<std::string> m_log;
+    Log m_log;
     int m_nEndWith = IDOK;
     BOOL m_bEndWhenIdle = FALSE;   // else ends on a message posted at start
     virtual BOOL OnInitDialog()
     {
-        m_log.push_back("init");
+        m_log.Add("init");
         if (!m_bEndWhenIdle)
             PostMessage(WM_USER + 1);
         return TRUE;
@@ -163,7 +155,7 @@ public:
     {
         if (m_bEndWhenIdle)
         {
-            m_log.push_back(Fmt("idle %d", (int)lIdleCount));
+            m_log.Add(Fmt("idle %d", (int)lIdleCount));
             EndDialog(m_nEndWith);
         }
         return 0;
@@ -172,7 +164,7 @@ public:
     {
         if (pMsg->message == WM_USER + 1)
         {
-            m_log.push_back("pre-translated");
+            m_log.Add("pre-translated");
             EndDialog(m_nEndWith);
             return TRUE;
         }
@@ -187,16 +179,13 @@ END_MESSAGE_MAP()
 
 TEST(Dialog, ModalLoopOffersMessagesToPreTranslateAndReturnsTheEndCode)
 {
-    Template t = {};
-    t.dt.style = WS_POPUP | DS_MODALFRAME;
-    t.dt.cx = 100;
-    t.dt.cy = 50;
+    Template t = { { WS_POPUP | DS_MODALFRAME, 0, 0, 0, 0, 100, 50 }, 0, 0, 0 };
     CModalProbe dlg;
     EXPECT_FALSE(dlg.InitModalIndirect(nullptr));
     ASSERT_TRUE(dlg.InitModalIndirect(&t.dt, &SharedHost()));
     dlg.m_nEndWith = 1234;
     EXPECT_EQ(1234, dlg.DoModal());
-    EXPECT_EQ("init | pre-translated", Join(dlg.m_log));
+    EXPECT_EQ("init | pre-translated", dlg.m_log.Joined());
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     EXPECT_TRUE(SharedHost().IsWindowEnabled());   // the owner is enabled again
 
@@ -213,13 +202,12 @@ TEST(Dialog, TemporaryObjectsOutliveTheModalLoopsIdleTime)
     HWND hForeign = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 5, 5, SharedHost().m_hWnd,
                                       nullptr, nullptr, nullptr);
     CWnd* pTemp = CWnd::FromHandle(hForeign);
-    Template t = {};
-    t.dt.style = WS_POPUP;
+    Template t = { { WS_POPUP, 0, 0, 0, 0, 0, 0 }, 0, 0, 0 };
     CModalProbe dlg;
     dlg.m_bEndWhenIdle = TRUE;
     ASSERT_TRUE(dlg.InitModalIndirect(&t.dt, &SharedHost()));
     EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ("init | idle 0", Join(dlg.m_log));
+    EXPECT_EQ("init | idle 0", dlg.m_log.Joined());
     EXPECT_EQ(hForeign, pTemp->m_hWnd);
     EXPECT_EQ(pTemp, CWnd::FromHandle(hForeign));
     ::DestroyWindow(hForeign);
@@ -228,17 +216,14 @@ TEST(Dialog, TemporaryObjectsOutliveTheModalLoopsIdleTime)
 
 TEST(Dialog, ModelessDialogFromTemplateIsAttachedAndOkEndsIt)
 {
-    Template t = {};
-    t.dt.style = WS_POPUP;
-    t.dt.cx = 80;
-    t.dt.cy = 40;
+    Template t = { { WS_POPUP, 0, 0, 0, 0, 80, 40 }, 0, 0, 0 };
     CModalProbe dlg;
     ASSERT_TRUE(dlg.CreateIndirect(&t.dt, &SharedHost()));
     EXPECT_EQ(&dlg, CWnd::FromHandlePermanent(dlg.m_hWnd));
     char szClass[16] = "";
     ::GetClassNameA(dlg.m_hWnd, szClass, sizeof(szClass));
     EXPECT_STREQ("#32770", szClass);
-    EXPECT_EQ("init", dlg.m_log.front());
+    EXPECT_EQ("init", dlg.m_log.lines.front());
     MSG mouse = { dlg.m_hWnd, WM_MOUSEMOVE, 0, 0, 0, { 0, 0 } };
     EXPECT_TRUE(dlg.PreTranslateMessage(&mouse)) << "mouse input goes to the dialog manager too";
     MSG other = { dlg.m_hWnd, WM_USER + 9, 0, 0, 0, { 0, 0 } };
@@ -401,10 +386,10 @@ TEST(Module, ExtensionModulesJoinTheHeadOfTheResourceChainAndLeaveOnTermination)
 class CBoxApp : public CWinApp
 {
 public:
-    std::vector<std::string> m_log;
+    Log m_log;
     virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt)
     {
-        m_log.push_back(Fmt("box '%s' %u %u", lpszPrompt, nType, nIDPrompt));
+        m_log.Add(Fmt("box '%s' %u %u", lpszPrompt, nType, nIDPrompt));
         return IDOK;
     }
 };
@@ -435,7 +420,7 @@ TEST(App, MessageBoxesAndWindowClassesOfTextbookPrograms)
     AfxMessageBox("hi");
     AfxMessageBox("sure?", MB_YESNO, 7);
     AfxMessageBox(54321);   // no such string: empty, with its id as the help context
-    EXPECT_EQ("box 'hi' 0 0 | box 'sure?' 4 7 | box '' 0 54321", Join(app.m_log));
+    EXPECT_EQ("box 'hi' 0 0 | box 'sure?' 4 7 | box '' 0 54321", app.m_log.Joined());
 
     HCURSOR hCursor = app.LoadStandardCursor(IDC_CROSS);
     HBRUSH hBrush = (HBRUSH)::GetStockObject(GRAY_BRUSH);

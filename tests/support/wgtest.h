@@ -19,11 +19,13 @@ struct Log
     std::vector<std::string> lines;
     void Add(const std::string& s) { lines.push_back(s); }
     void Clear() { lines.clear(); }
-    std::string Joined() const
+    // The lines (only those starting with pszOnly), joined with " | ".
+    std::string Joined(const char* pszOnly = "") const
     {
         std::string s;
         for (const auto& l : lines)
-            s += (s.empty() ? "" : " | ") + l;
+            if (l.compare(0, strlen(pszOnly), pszOnly) == 0)
+                s += (s.empty() ? "" : " | ") + l;
         return s;
     }
 };

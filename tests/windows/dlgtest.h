@@ -61,30 +61,17 @@ public:
 
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
-        switch (message)
-        {
-        case WM_NCLBUTTONDOWN:
-        case WM_NCMOUSEMOVE:
-        case WM_NCLBUTTONUP:
-        case WM_NCLBUTTONDBLCLK:
-            if (m_pLog)
-                m_pLog->Add(Fmt("default %04x %d", message, (int)wParam));
+        const bool bMouse = message == WM_NCLBUTTONDOWN || message == WM_NCMOUSEMOVE || message == WM_NCLBUTTONUP ||
+                            message == WM_NCLBUTTONDBLCLK;
+        if (m_pLog && bMouse)
+            m_pLog->Add(Fmt("default %04x %d", message, (int)wParam));
+        else if (m_pLog && message == WM_SETCURSOR)
+            m_pLog->Add(Fmt("default setcursor %d", (int)LOWORD(lParam)));
+        else if (m_pLog && m_bLogActivation && (message == WM_NCACTIVATE || message == WM_ACTIVATE))
+            m_pLog->Add(Fmt("default %sactivate %d", message == WM_NCACTIVATE ? "nc" : "", (int)LOWORD(wParam)));
+        if (bMouse || message == WM_SETCURSOR)
             return 0;
-        case WM_SETCURSOR:
-            if (m_pLog)
-                m_pLog->Add(Fmt("default setcursor %d", (int)LOWORD(lParam)));
-            return 0;
-        case WM_NCACTIVATE:
-            if (m_pLog && m_bLogActivation)
-                m_pLog->Add(Fmt("default ncactivate %d", (int)wParam));
-            return CVRK_DIALOG::DefWindowProc(message, wParam, lParam);
-        case WM_ACTIVATE:
-            if (m_pLog && m_bLogActivation)
-                m_pLog->Add(Fmt("default activate %d", (int)LOWORD(wParam)));
-            return CVRK_DIALOG::DefWindowProc(message, wParam, lParam);
-        default:
-            return CVRK_DIALOG::DefWindowProc(message, wParam, lParam);
-        }
+        return CVRK_DIALOG::DefWindowProc(message, wParam, lParam);
     }
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {

@@ -31,6 +31,7 @@ protected:
             m_parent.DestroyWindow();
         wgtest::Pump();
         AfxDeleteTempMaps();
+        WGSetVersionCode(-1);   // after a system-frame test
     }
     TestDialog& Open(const CRect& rc, DWORD dwAddStyle = 0, bool bPanel = true, CWnd* pParent = nullptr)
     {
@@ -98,22 +99,20 @@ TEST_F(DialogTest, ExplicitPlacementWithThePanelInsideTheFrame)
     EXPECT_EQ(CRect(54, 89, 346, 256), WindowRect(m_panel));
 }
 
-TEST_F(DialogTest, ZeroLeftOrTopCentresOnAVisibleParent)
-{
-    CWnd* pParent = Parent(WS_VISIBLE);
-    const CRect rcParent = WindowRect(*pParent);
-    const int x = rcParent.left + (rcParent.Width() - 200) / 2, y = rcParent.top + (rcParent.Height() - 100) / 2;
-    EXPECT_EQ(CRect(x, y, x + 200, y + 100), WindowRect(Open(CRect(0, 0, 200, 100), 0, true, pParent)));
-    EXPECT_EQ(pParent->m_hWnd, ::GetParent(m_pDlg->m_hWnd));
-    EXPECT_EQ(CRect(x, 70, x + 200, 170), WindowRect(Open(CRect(0, 70, 200, 170), 0, true, pParent)));
-}
-
-TEST_F(DialogTest, HiddenParentCentresOnTheWorkAreaAndMinusOneTakesIt)
+// A zero left or top centres on a visible parent, else on the work area;
+// -1 takes the work area.
+TEST_F(DialogTest, ZeroLeftOrTopCentresAndMinusOneTakesTheWorkArea)
 {
     const CRect wa = WorkArea();
-    const int x = wa.left + (wa.Width() - 300) / 2, y = wa.top + (wa.Height() - 200) / 2;
+    int x = wa.left + (wa.Width() - 300) / 2, y = wa.top + (wa.Height() - 200) / 2;
     EXPECT_EQ(CRect(x, y, x + 300, y + 200), WindowRect(Open(CRect(0, 0, 300, 200), 0, true, Parent(0))));
     EXPECT_EQ(wa, WindowRect(Open(CRect(0, 0, -1, -1))));
+    m_parent.ShowWindow(SW_SHOWNA);
+    const CRect rcParent = WindowRect(m_parent);
+    x = rcParent.left + (rcParent.Width() - 200) / 2, y = rcParent.top + (rcParent.Height() - 100) / 2;
+    EXPECT_EQ(CRect(x, y, x + 200, y + 100), WindowRect(Open(CRect(0, 0, 200, 100), 0, true, &m_parent)));
+    EXPECT_EQ(m_parent.m_hWnd, ::GetParent(m_pDlg->m_hWnd));
+    EXPECT_EQ(CRect(x, 70, x + 200, 170), WindowRect(Open(CRect(0, 70, 200, 170), 0, true, &m_parent)));
 }
 
 TEST_F(DialogTest, EraseFillsOnlyWhatThePanelDoesNotCover)
@@ -271,7 +270,9 @@ TEST_F(DialogTest, HitTestFollowsTheStyleAndThePosition)
 
 // ---- mouse in the frame ------------------------------------------------------------------------
 
-TEST_F(DialogTest, ButtonDownReachesTheDefaultOnlyForMovingSizingAndTheSystemMenu)
+// A button-down reaches the default handling only for moving, sizing and
+// the system menu; a move and the cursor only over the borders.
+TEST_F(DialogTest, MouseReachesTheDefaultOnlyForMovingSizingAndTheSystemMenu)
 {
     TestDialog& d = Open(CRect(100, 100, 400, 300), ALL_BOXES);
     for (UINT code : { HTCLIENT, HTCAPTION, HTSYSMENU, HTMINBUTTON, HTMAXBUTTON, HTCLOSE, HTLEFT, HTRIGHT, HTTOP,
@@ -281,15 +282,10 @@ TEST_F(DialogTest, ButtonDownReachesTheDefaultOnlyForMovingSizingAndTheSystemMen
               "default 00a1 13 | default 00a1 14 | default 00a1 15 | default 00a1 16 | default 00a1 17",
               m_log.Joined());
     EXPECT_TRUE(d.IsWindowVisible());
-}
-
-TEST_F(DialogTest, MouseMoveAndCursorReachTheDefaultOnlyOverTheBorders)
-{
-    TestDialog& d = Open(CRect(100, 100, 400, 300), ALL_BOXES);
+    m_log.Clear();
     for (UINT code : { HTCAPTION, HTCLOSE, HTLEFT, HTBOTTOMRIGHT, HTCLIENT })
         d.SendMessage(WM_NCMOUSEMOVE, code, wgtest::XY(200, 110));
     EXPECT_EQ("default 00a0 10 | default 00a0 17", m_log.Joined());
-
     m_log.Clear();
     auto setCursor = [&](UINT code) { return d.SendMessage(WM_SETCURSOR, (WPARAM)d.m_hWnd, MAKELPARAM(code, WM_MOUSEMOVE)); };
     ::SetCursor(nullptr);
@@ -304,13 +300,16 @@ TEST_F(DialogTest, MouseMoveAndCursorReachTheDefaultOnlyOverTheBorders)
     EXPECT_EQ("default setcursor 12 | default setcursor 16", m_log.Joined());
 }
 
-TEST_F(DialogTest, MinimizeAndMaximizeButtonsToggleOnRelease)
+// The title buttons toggle on release; a double-click on the title
+// maximizes only a resizable dialog, to the work area plus its borders.
+TEST_F(DialogTest, MinimizeAndMaximizeToggleOnReleaseAndDoubleClick)
 {
     TestDialog& d = Open(CRect(100, 100, 400, 300), ALL_BOXES);
     const CRect wa = WorkArea();
     d.SendMessage(WM_NCLBUTTONUP, HTMAXBUTTON, wgtest::XY(350, 110));
     EXPECT_TRUE(d.IsZoomed());
     EXPECT_EQ(CRect(wa.left - 4, wa.top - 4, wa.right + 4, wa.bottom + 4), WindowRect(d));
+    EXPECT_EQ(CRect(wa.left, wa.top + 25, wa.right, wa.bottom), WindowRect(m_panel));   // the panel follows
     d.SendMessage(WM_NCLBUTTONUP, HTMAXBUTTON, 0);
     EXPECT_FALSE(d.IsZoomed());
     d.SendMessage(WM_NCLBUTTONUP, HTMINBUTTON, 0);
@@ -323,6 +322,17 @@ TEST_F(DialogTest, MinimizeAndMaximizeButtonsToggleOnRelease)
     d.SendMessage(WM_NCLBUTTONUP, HTSYSMENU, 0);
     EXPECT_TRUE(d.IsWindowVisible());
     EXPECT_EQ(std::string::npos, m_log.Joined().find("default 00a")) << m_log.Joined();
+
+    d.SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, wgtest::XY(200, 110));
+    EXPECT_EQ(CRect(wa.left - 4, wa.top - 4, wa.right + 4, wa.bottom + 4), WindowRect(d));
+    d.SendMessage(WM_NCLBUTTONDBLCLK, HTLEFT, 0);
+    EXPECT_EQ(CRect(100, 100, 400, 300), WindowRect(d));
+    MINMAXINFO mmi = {};
+    d.SendMessage(WM_GETMINMAXINFO, 0, (LPARAM)&mmi);
+    EXPECT_EQ(CPoint(wa.Width() + 8, wa.Height() + 8), CPoint(mmi.ptMaxSize));
+    EXPECT_EQ(CPoint(-4, -4), CPoint(mmi.ptMaxPosition));
+    Open(CRect(100, 100, 400, 300), WS_SYSMENU | WS_MAXIMIZEBOX).SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+    EXPECT_FALSE(m_pDlg->IsZoomed());
 }
 
 TEST_F(DialogTest, CloseButtonAsksThePanelsPreClose)
@@ -338,37 +348,9 @@ TEST_F(DialogTest, CloseButtonAsksThePanelsPreClose)
     EXPECT_EQ("preclose 0 | preclose 2 | preclose 1", m_log.Joined());
 }
 
-TEST_F(DialogTest, DoubleClickMaximizesOnlyAResizableDialogToTheWorkAreaPlusItsBorders)
-{
-    TestDialog& d = Open(CRect(100, 100, 400, 300), ALL_BOXES);
-    const CRect wa = WorkArea();
-    d.SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, wgtest::XY(200, 110));
-    EXPECT_EQ(CRect(wa.left - 4, wa.top - 4, wa.right + 4, wa.bottom + 4), WindowRect(d));
-    EXPECT_EQ(CRect(wa.left, wa.top + 25, wa.right, wa.bottom), WindowRect(m_panel));   // the panel follows
-    d.SendMessage(WM_NCLBUTTONDBLCLK, HTLEFT, 0);
-    EXPECT_EQ(CRect(100, 100, 400, 300), WindowRect(d));
-    MINMAXINFO mmi = {};
-    d.SendMessage(WM_GETMINMAXINFO, 0, (LPARAM)&mmi);
-    EXPECT_EQ(CPoint(wa.Width() + 8, wa.Height() + 8), CPoint(mmi.ptMaxSize));
-    EXPECT_EQ(CPoint(-4, -4), CPoint(mmi.ptMaxPosition));
-
-    Open(CRect(100, 100, 400, 300), WS_SYSMENU | WS_MAXIMIZEBOX).SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
-    EXPECT_FALSE(m_pDlg->IsZoomed());
-}
-
 // ---- the system frame -------------------------------------------------------------------------
 
-class SystemFrameTest : public DialogTest
-{
-protected:
-    void TearDown() override
-    {
-        DialogTest::TearDown();
-        WGSetVersionCode(-1);
-    }
-};
-
-TEST_F(SystemFrameTest, KeepsTheClientSizeAndLeavesTheFrameToTheSystem)
+TEST_F(DialogTest, SystemFrameKeepsTheClientSizeAndLeavesTheFrameToTheSystem)
 {
     for (long code : { 0L, 1L, 2L, 3L, 4L, 5L })
     {

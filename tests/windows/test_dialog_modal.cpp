@@ -8,13 +8,8 @@ using namespace wgdlg;
 
 namespace {
 
-struct EventRecord
-{
-    UINT nMsg;
-    UINT wParam;
-    LPARAM lParam;
-    long nModalCount;   // the stack's size when the event arrived
-};
+// An event, and the modal stack's size when it arrived.
+struct EventRecord { UINT nMsg; UINT wParam; LPARAM lParam; long nModalCount; };
 std::vector<EventRecord> g_events;
 
 void CALLBACK RecordEvent(UINT nMsg, UINT wParam, LPARAM lParam)
@@ -256,13 +251,13 @@ TEST_F(ModalTest, TheRunningDialogIsTheMainWindowAndTheParentOfNewDialogs)
     app.m_pMainWnd = nullptr;
 }
 
-TEST_F(ModalTest, APanelThatCannotBeCreatedFailsTheDialog)
+TEST_F(ModalTest, APanelOrResourceThatCannotBeCreatedFailsTheDialog)
 {
     // A panel whose window already exists cannot be created again.
     wgtest::HostWindow host;
     ASSERT_TRUE(host.CreateEx(0, AFX_WNDFRAMEORVIEW_CLASS, "host", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
     ASSERT_TRUE(m_panel.Create(&host));
-    TestDialog a, b;
+    TestDialog a, b;   // modal, modeless
     Prepare(a, "A", &m_panel);
     EXPECT_EQ(-1, a.DoModal());
     EXPECT_EQ(nullptr, a.m_hWnd);
@@ -271,6 +266,14 @@ TEST_F(ModalTest, APanelThatCannotBeCreatedFailsTheDialog)
     EXPECT_EQ(0, b.Create(nullptr));
     EXPECT_EQ(nullptr, b.m_hWnd);
     m_panel.DestroyWindow();
+    // Nor can a dialog resource that does not exist; a title set before
+    // there is a window changes nothing.
+    TestDialog c;
+    c.SetWindowTitle("no window yet");
+    EXPECT_EQ(0, c.Create(4711u, nullptr));
+    EXPECT_EQ(0, c.Create("NO_SUCH_DIALOG", nullptr));
+    EXPECT_EQ(0, c.Create((const char*)nullptr, nullptr));
+    EXPECT_EQ(nullptr, c.m_hWnd);
 }
 
 std::vector<LPARAM> g_destroyed;
@@ -332,16 +335,6 @@ TEST_F(ModalTest, ADialogGivesBackEveryGdiObjectAndDeviceContext)
     AfxDeleteTempMaps();
     EXPECT_EQ(nObjects, AfxGetLiveGdiObjectCount());
     EXPECT_EQ(nDCs, AfxGetLiveDCCount());
-}
-
-TEST_F(ModalTest, TitleAndResourceCallsOnAMissingWindowDoNothing)
-{
-    TestDialog dlg;
-    dlg.SetWindowTitle("no window yet");
-    EXPECT_EQ(0, dlg.Create(4711u, nullptr));          // no such dialog resource
-    EXPECT_EQ(0, dlg.Create("NO_SUCH_DIALOG", nullptr));
-    EXPECT_EQ(0, dlg.Create((const char*)nullptr, nullptr));
-    EXPECT_EQ(nullptr, dlg.m_hWnd);
 }
 
 } // namespace
