@@ -6,7 +6,7 @@ using namespace wgtest;
 
 namespace {
 
-TEST(StyleCenter, DialogFamilyClassesRunTheDialogProcedure)
+TEST(StyleCenter, WindowClassesOfTheDialogFamilyAndThePanel)
 {
     WNDCLASSA dlg = {};
     ASSERT_TRUE(::GetClassInfoA(nullptr, "#32770", &dlg));
@@ -18,10 +18,7 @@ TEST(StyleCenter, DialogFamilyClassesRunTheDialogProcedure)
         EXPECT_EQ(dlg.lpfnWndProc, wc.lpfnWndProc) << name;
         EXPECT_EQ(dlg.cbWndExtra, wc.cbWndExtra) << name;
     }
-}
-
-TEST(StyleCenter, PanelIsAttachedAtCreationAndCoversItsParent)
-{
+    // The panel's class: attached at creation, covering its parent.
     HostWindow& host = SharedHost();
     CVRK_WGPANEL panel;
     ASSERT_TRUE(panel.Create(&host));
@@ -39,7 +36,7 @@ TEST(StyleCenter, PanelIsAttachedAtCreationAndCoversItsParent)
     panel.DestroyWindow();
 }
 
-TEST(StyleCenter, ModalStackGrowsPast255AndKeepsOrder)
+TEST(StyleCenter, ModalStackGrowsPast255KeepsOrderAndDeletesTheTopmost)
 {
     CWGStyleCenter sc;
     std::vector<CDialog> dlgs(256);
@@ -51,20 +48,17 @@ TEST(StyleCenter, ModalStackGrowsPast255AndKeepsOrder)
         ASSERT_EQ(&dlgs[i], sc.GetModalDialog(i)) << i;
     EXPECT_EQ(nullptr, sc.GetModalDialog(256));
     EXPECT_EQ(nullptr, sc.GetModalDialog(-1));
-}
-
-TEST(StyleCenter, DeleteRemovesTheTopmostOccurrenceOnly)
-{
-    CWGStyleCenter sc;
+    // Delete removes the topmost occurrence only.
+    CWGStyleCenter sc2;
     CDialog a, b;
-    EXPECT_EQ(0, sc.DeleteAnDomodalDialog(&a));   // empty stack
+    EXPECT_EQ(0, sc2.DeleteAnDomodalDialog(&a));   // empty stack
     for (CDialog* p : { &a, &b, &a })
-        sc.AddAnDomodalDialog(p);
-    EXPECT_EQ(1, sc.DeleteAnDomodalDialog(&a));
-    EXPECT_EQ(1, sc.DeleteAnDomodalDialog(&a));
-    EXPECT_EQ(0, sc.DeleteAnDomodalDialog(&a));
-    ASSERT_EQ(1, sc.GetCounOfDomodalDlg());
-    EXPECT_EQ(&b, sc.GetModalDialog(0));
+        sc2.AddAnDomodalDialog(p);
+    EXPECT_EQ(1, sc2.DeleteAnDomodalDialog(&a));
+    EXPECT_EQ(1, sc2.DeleteAnDomodalDialog(&a));
+    EXPECT_EQ(0, sc2.DeleteAnDomodalDialog(&a));
+    ASSERT_EQ(1, sc2.GetCounOfDomodalDlg());
+    EXPECT_EQ(&b, sc2.GetModalDialog(0));
 }
 
 TEST(StyleCenter, CloseAfterEndsOnlyNewerDialogsAndLeavesThemRegistered)

@@ -64,46 +64,41 @@ inline Image Capture(CDC* pDC, CBitmap& bmp, const RECT& rc)
 
 inline Image PanelImage(CVRK_WGPANEL& panel, const RECT& rc) { return Capture(panel.m_pBGDC, panel.m_bmpBG, rc); }
 
+// A 24-bit BMP file's headers, as they lie in the file.
+#pragma pack(push, 2)
+struct BmpHeader { BITMAPFILEHEADER file; BITMAPINFOHEADER info; };
+#pragma pack(pop)
+
 inline bool WriteBmp(const std::string& path, const Image& img)
 {
-    BITMAPINFOHEADER bih = {};
-    bih.biSize = sizeof(bih);
-    bih.biWidth = img.w;
-    bih.biHeight = img.h;   // bottom-up, as BMP files usually are
-    bih.biPlanes = 1;
-    bih.biBitCount = 24;
-    BITMAPFILEHEADER bfh = {};
-    bfh.bfType = 0x4D42;
-    bfh.bfOffBits = sizeof(bfh) + sizeof(bih);
-    bfh.bfSize = bfh.bfOffBits + (DWORD)img.bits.size();
+    BmpHeader h = {};
+    h.file.bfType = 0x4D42;
+    h.file.bfOffBits = sizeof(h);
+    h.file.bfSize = sizeof(h) + (DWORD)img.bits.size();
+    h.info = { sizeof(h.info), img.w, img.h, 1, 24, BI_RGB, 0, 0, 0, 0, 0 };   // bottom-up, as BMP files are
     FILE* f = fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
-    bool ok = fwrite(&bfh, sizeof(bfh), 1, f) == 1 && fwrite(&bih, sizeof(bih), 1, f) == 1;
+    bool ok = f && fwrite(&h, sizeof(h), 1, f) == 1;
     for (int y = img.h - 1; ok && y >= 0; --y)
         ok = fwrite(&img.bits[(size_t)y * img.Stride()], img.Stride(), 1, f) == 1;
-    return fclose(f) == 0 && ok;
+    return f && fclose(f) == 0 && ok;
 }
 
 inline bool ReadBmp(const std::string& path, Image& img)
 {
+    BmpHeader h = {};
     FILE* f = fopen(path.c_str(), "rb");
-    if (!f)
-        return false;
-    BITMAPFILEHEADER bfh = {};
-    BITMAPINFOHEADER bih = {};
-    bool ok = fread(&bfh, sizeof(bfh), 1, f) == 1 && fread(&bih, sizeof(bih), 1, f) == 1 &&
-              bfh.bfType == 0x4D42 && bih.biBitCount == 24 && bih.biCompression == BI_RGB && bih.biHeight > 0 &&
-              fseek(f, bfh.bfOffBits, SEEK_SET) == 0;
+    bool ok = f && fread(&h, sizeof(h), 1, f) == 1 && h.file.bfType == 0x4D42 && h.info.biBitCount == 24 &&
+              h.info.biCompression == BI_RGB && h.info.biHeight > 0 && fseek(f, h.file.bfOffBits, SEEK_SET) == 0;
     if (ok)
     {
-        img.w = bih.biWidth;
-        img.h = bih.biHeight;
+        img.w = h.info.biWidth;
+        img.h = h.info.biHeight;
         img.bits.resize((size_t)img.Stride() * img.h);
-        for (int y = img.h - 1; ok && y >= 0; --y)
-            ok = fread(&img.bits[(size_t)y * img.Stride()], img.Stride(), 1, f) == 1;
     }
-    fclose(f);
+    for (int y = img.h - 1; ok && y >= 0; --y)
+        ok = fread(&img.bits[(size_t)y * img.Stride()], img.Stride(), 1, f) == 1;
+    if (f)
+        fclose(f);
     return ok;
 }
 

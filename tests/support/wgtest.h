@@ -218,20 +218,19 @@ protected:
 };
 
 // Fixture: a host window, a recording panel on it and a log.
-class PanelTest : public ::testing::Test
+class PanelTest : public SharedHostTest
 {
 protected:
     // Elements must outlive the panel's window (its destruction still
     // routes a focus loss), so they live in the fixture.
     Log m_log;
     Probe m_p[8];
-    HostWindow& m_host = SharedHost();
+    HostWindow& m_host = m_top;
     RecordingPanel m_panel;
 
     void SetUp() override
     {
-        ASSERT_TRUE(m_host.m_hWnd != nullptr);
-        ::SetActiveWindow(m_host.m_hWnd);
+        SharedHostTest::SetUp();
         ASSERT_TRUE(m_panel.Create(&m_host));
         m_panel.m_pLog = &m_log;
         Pump();
@@ -240,15 +239,13 @@ protected:
     {
         ::ReleaseCapture();
         m_panel.DestroyWindow();
-        Pump();
-        AfxDeleteTempMaps();
+        SharedHostTest::TearDown();
     }
     Probe& AddProbe(int i, int x, int y, int w, int h)
     {
-        Probe& p = m_p[i];
-        p.m_pLog = &m_log;
-        p.Create(&m_panel, x, y, w, h);
-        return p;
+        m_p[i].m_pLog = &m_log;
+        m_p[i].Create(&m_panel, x, y, w, h);
+        return m_p[i];
     }
     LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) { return m_panel.SendMessage(msg, wp, lp); }
 };
