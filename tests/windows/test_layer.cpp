@@ -291,6 +291,45 @@ TEST_F(ShadowTest, FollowsMovesSizesMinimiseShowAndHideOfItsOwner)
     sh.Show();
 }
 
+TEST_F(ShadowTest, FastMovesLeaveNoResidueBehind)
+{
+    // A backdrop that repaints whatever is uncovered (the host does not).
+    const CRect rcArea(10, 10, 410, 310);
+    HWND hBack = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | SS_WHITERECT, rcArea.left, rcArea.top,
+                                   rcArea.Width(), rcArea.Height(), nullptr, nullptr, nullptr, nullptr);
+    auto grab = [&] {
+        ::RedrawWindow(hBack, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        Pump();
+        HDC hdc = ::GetDC(nullptr);
+        Image img = Capture(hdc, rcArea);
+        ::ReleaseDC(nullptr, hdc);
+        return img;
+    };
+    const Image before = grab();
+    CVRK_DIALOG& dlg = OpenDialog(CRect(20, 20, 170, 120));
+    CWG_Com_WindowShadow sh;
+    ASSERT_EQ(1, sh.Create(&dlg, 150, 100));
+    sh.Show();
+    for (int i = 1; i <= 40; ++i)
+        dlg.SetWindowPos(nullptr, 20 + i * 37 % 220, 20 + i * 53 % 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Image after = grab();
+    const CRect rcShadow = RectOf(sh.m_hWnd);
+    ASSERT_EQ(RectOf(dlg.m_hWnd).TopLeft() - CSize(3, 3), rcShadow.TopLeft());
+    long nResidue = 0, nDrawn = 0;
+    for (int y = 0; y < rcArea.Height(); ++y)
+        for (int x = 0; x < rcArea.Width(); ++x)
+        {
+            const bool bChanged = before.At(x, y) != after.At(x, y);
+            if (rcShadow.PtInRect(CPoint(x + rcArea.left, y + rcArea.top)))
+                nDrawn += bChanged;
+            else
+                nResidue += bChanged;
+        }
+    EXPECT_EQ(0, nResidue);
+    EXPECT_GT(nDrawn, 150 * 100) << "owner and shadow are on the screen";
+    ::DestroyWindow(hBack);
+}
+
 // What any platform shows: opaque pixels as they are, clear ones let the
 // screen beneath through (docs/wine.md has what Wine shows in between).
 // Hit testing finds the opaque part, and the owner through its shadow.
