@@ -200,6 +200,18 @@ TEST_F(LayerTest, RefusesWhatItCannotShow)
     zero.Show(10, 10, TRUE);   // no window: nothing
     zero.HideByCartoon();
     EXPECT_FALSE(zero.GetInDir());
+    // Skins: a missing one or a 24-bit one is refused and leaves no bitmap.
+    struct Skinned : CWG_LayerWindow
+    {
+        int Load(UINT nID) { return Load32BitmapInDLL(nID); }
+    } w;
+    EXPECT_EQ(0, w.Load(9999));
+    EXPECT_EQ(0, w.Load(3003));
+    EXPECT_EQ(nullptr, w.m_bmpSkin.m_hObject);
+    EXPECT_EQ(1, w.Load(3018));
+    BITMAP bm = {};
+    w.m_bmpSkin.GetObject(sizeof(bm), &bm);
+    EXPECT_EQ("17 28 32", Fmt("%ld %ld %d", bm.bmWidth, bm.bmHeight, bm.bmBitsPixel));
 }
 
 // ---- the shadow
