@@ -36,6 +36,7 @@ BEGIN_MESSAGE_MAP(CVRK_WGPANEL, CWnd)
     ON_WM_PAINT()
     ON_WM_DRAWCLIPBOARD()
     ON_WM_KILLFOCUS()
+    ON_WM_SETFOCUS()
     ON_WM_CAPTURECHANGED()
     ON_WM_DESTROY()
     ON_MESSAGE(WM_IME_NOTIFY, OnImeNotify)
@@ -49,7 +50,7 @@ CVRK_WGPANEL::CVRK_WGPANEL()
       m_rcClient(0, 0, 0, 0), m_rcLastClient(0, 0, 0, 0), m_bDCCreated(FALSE), m_bFillBG(TRUE),
       m_nMarkShape(0), m_rcMark(0, 0, 0, 0), m_ptMarkFrom(0, 0), m_ptMarkTo(0, 0),
       m_ptMarkTip(0, 0), m_pMarkTip(nullptr), m_nFocusSerial(0), m_bFramePending(FALSE),
-      m_bMarkTipPending(FALSE)
+      m_bMarkTipPending(FALSE), m_bHasFocus(FALSE)
 {
     ::InitializeCriticalSection(&m_csLock);
     ZeroMemory(m_pWG, sizeof(m_pWG));
@@ -235,7 +236,7 @@ void CVRK_WGPANEL::GiveMeMouse(long nIndex)
 {
     if (!ValidWG(nIndex) || !m_hWnd)
         return;
-    if (::GetFocus() != m_hWnd)
+    if (!m_bHasFocus)
         SetFocus();
     // The capture first: taking it from another window tells this one
     // nothing, but a change of owner must come after any capture message.
@@ -541,8 +542,15 @@ LRESULT CVRK_WGPANEL::OnImeNotify(WPARAM wParam, LPARAM)
     return m_hWnd ? Default() : 0;
 }
 
+void CVRK_WGPANEL::OnSetFocus(CWnd* pOldWnd)
+{
+    m_bHasFocus = TRUE;
+    CWnd::OnSetFocus(pOldWnd);
+}
+
 void CVRK_WGPANEL::OnKillFocus(CWnd* pNewWnd)
 {
+    m_bHasFocus = FALSE;
     SetNowWG(-1);
     CWnd::OnKillFocus(pNewWnd);
 }
