@@ -66,11 +66,10 @@ protected:
                                       rc.Width(), rc.Height(), nullptr, nullptr));
         Pump();
     }
-    // Replayed presses are real input: let them arrive, then let go.
+    // Replayed presses are real input, queued at once: handle them, then
+    // let go.
     void PumpInput(const char* up)
     {
-        Pump();
-        ::Sleep(50);
         Pump();
         ::mouse_event(!strcmp(up, "left") ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
         Pump();

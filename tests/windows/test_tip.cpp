@@ -150,8 +150,6 @@ TEST_F(TipTest, AClickSendsTheCommandOnceAndOutsideClicksPassOn)
     m_p[0].m_pLog = &m_log;
     m_p[0].Create(&m_panel, 0, 0, 100, 100);
     Pump();
-    ::Sleep(50);
-    Pump();
     ::mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
     Pump();
     const std::string log = m_log.Joined();
