@@ -18,3 +18,4 @@
 #include "controls/WG_Label.h"
 #include "controls/WG_LabelButton.h"
 #include "controls/WG_CptButton.h"
+#include "windows/WG_Dlg_MsgBox.h"

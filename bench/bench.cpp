@@ -3,7 +3,7 @@
 // times, are what compare between runs on a noisy machine). Prints one JSON
 // line per figure on stdout; progress goes to stderr.
 //
-// Figures 1-3 and 6-8 run here. Figures 4 and 5 run in fresh child processes
+// Figures 1-3 and 6-9 run here. Figures 4 and 5 run in fresh child processes
 // (wg_bench_child.exe), because start-up must include loading wg.dll and
 // memory is only comparable in processes that did nothing else before.
 #include "wg.h"
@@ -360,6 +360,88 @@ void LayeredFigures(CWnd* pTop)
     PumpAll();
 }
 
+// ---- Figure 9: the message box.
+
+// Watches the message box of one owner: after every paint of one of its
+// windows a marker is posted behind it; when the marker comes out of the
+// queue and no window of the box is left to paint, the box has painted:
+// the clock stops and the marker becomes the box's Cancel command, so both
+// boxes end the same way. Paints are the queue's last messages, so the
+// marker always comes out after the paint it follows.
+HWND g_hBoxOwner = nullptr;
+HHOOK g_hBoxHook = nullptr;
+double g_tBoxPainted = 0;
+const UINT WM_BOX_MARKER = WM_APP + 0x5B;
+
+HWND BoxRoot(HWND hWnd)
+{
+    HWND hRoot = hWnd ? ::GetAncestor(hWnd, GA_ROOT) : nullptr;
+    return hRoot && hRoot != g_hBoxOwner && ::GetWindow(hRoot, GW_OWNER) == g_hBoxOwner ? hRoot : nullptr;
+}
+
+BOOL CALLBACK AnyToPaint(HWND hWnd, LPARAM lParam)
+{
+    if (::GetUpdateRect(hWnd, nullptr, FALSE))
+        *(BOOL*)lParam = TRUE;
+    return TRUE;
+}
+
+LRESULT CALLBACK BoxGetMessage(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    MSG* pMsg = (MSG*)lParam;
+    HWND hRoot = nCode == HC_ACTION && wParam == PM_REMOVE ? BoxRoot(pMsg->hwnd) : nullptr;
+    if (hRoot && pMsg->message == WM_PAINT)
+        ::PostMessageA(hRoot, WM_BOX_MARKER, 0, 0);
+    else if (hRoot && pMsg->message == WM_BOX_MARKER)
+    {
+        BOOL bToPaint = ::GetUpdateRect(hRoot, nullptr, FALSE);
+        ::EnumChildWindows(hRoot, AnyToPaint, (LPARAM)&bToPaint);
+        pMsg->message = WM_NULL;
+        if (!bToPaint && !g_tBoxPainted)
+        {
+            g_tBoxPainted = NowUs();
+            pMsg->message = WM_COMMAND;
+            pMsg->wParam = IDCANCEL;
+        }
+    }
+    return ::CallNextHookEx(g_hBoxHook, nCode, wParam, lParam);
+}
+
+void MessageBoxFigure()
+{
+    g_hBoxOwner = MakeNativeHost(100, 100);
+    g_hBoxHook = ::SetWindowsHookExA(WH_GETMESSAGE, BoxGetMessage, nullptr, ::GetCurrentThreadId());
+    const char* const pszText = "Save the changes to the document?";
+    // Interleave times whole calls, closing included; each side records
+    // its time to the end of painting itself.
+    std::vector<double> lib, nat, callsLib, callsNat;
+    const size_t nWarm = 3;
+    Interleave((int)nWarm, 21, 1,
+               [&] {
+                   g_tBoxPainted = 0;
+                   const double t0 = NowUs();
+                   CWG_Dlg_MsgBox box(CWnd::FromHandle(g_hBoxOwner));
+                   box.DoModal(pszText, "WG", CWG_Dlg_MsgBox::TYPE_YESNOCANCEL, "", 0);
+                   lib.push_back(g_tBoxPainted - t0);
+               },
+               [&] {
+                   g_tBoxPainted = 0;
+                   const double t0 = NowUs();
+                   ::MessageBoxA(g_hBoxOwner, pszText, "WG", MB_YESNOCANCEL | MB_ICONWARNING);
+                   nat.push_back(g_tBoxPainted - t0);
+               },
+               callsLib, callsNat);
+    ::UnhookWindowsHookEx(g_hBoxHook);
+    ::DestroyWindow(g_hBoxOwner);
+    AfxDeleteTempMaps();
+    lib.erase(lib.begin(), lib.begin() + std::min(nWarm, lib.size()));
+    nat.erase(nat.begin(), nat.begin() + std::min(nWarm, nat.size()));
+    TimedFigure(9, "message_box",
+                "opening a three-button message box until it and its parts have painted vs MessageBoxA with the "
+                "same text, caption and buttons (MB_YESNOCANCEL | MB_ICONWARNING)",
+                "", lib, nat, 1.0);
+}
+
 } // namespace
 
 int main()
@@ -488,6 +570,9 @@ int main()
     }
 
     LayeredFigures(&top);
+
+    fprintf(stderr, "wg_bench: message box\n");
+    MessageBoxFigure();
 
     host.reset();
     set.Clear();

@@ -58,8 +58,12 @@ CGalleryWindows::CGalleryWindows()
 
 int CGalleryWindows::Build(long x, long y)
 {
+    int nOk = m_btnBoxOne.Create(m_pPanel, "Message box: one button", x, y + 10, 150, 19, FALSE);
+    nOk &= m_btnBoxThree.Create(m_pPanel, "Message box: three and a tick", x + 160, y + 10, 190, 19, FALSE);
+    GalleryProbe::AddElement("box.one", &m_btnBoxOne);
+    GalleryProbe::AddElement("box.three", &m_btnBoxThree);
     // The second dialog opens centred on the gallery, over these buttons.
-    int nOk = m_btnModal.Create(m_pPanel, "Open modal dialog", x, y + 60, 150, 19, FALSE);
+    nOk &= m_btnModal.Create(m_pPanel, "Open modal dialog", x, y + 60, 150, 19, FALSE);
     nOk &= m_btnModeless.Create(m_pPanel, "Open modeless dialog", x + 160, y + 60, 150, 19, FALSE);
     GalleryProbe::AddElement("modal", &m_btnModal);
     GalleryProbe::AddElement("modeless", &m_btnModeless);
@@ -69,13 +73,28 @@ int CGalleryWindows::Build(long x, long y)
 
 BOOL CGalleryWindows::OnWGCommand(long nIndex, long nCode)
 {
-    if (nCode == 5 && nIndex == m_btnModal.m_nIndex)
+    if (nCode == 5 && (nIndex == m_btnBoxOne.m_nIndex || nIndex == m_btnBoxThree.m_nIndex))
+        OpenMessageBox(nIndex == m_btnBoxOne.m_nIndex ? CWG_Dlg_MsgBox::TYPE_OK : CWG_Dlg_MsgBox::TYPE_YESNOCANCEL);
+    else if (nCode == 5 && nIndex == m_btnModal.m_nIndex)
         OpenModal();
     else if (nCode == 5 && nIndex == m_btnModeless.m_nIndex)
         OpenModeless();
     else
         return OnLayeredCommand(nIndex, nCode);
     return TRUE;
+}
+
+void CGalleryWindows::OpenMessageBox(long nType)
+{
+    CWG_Dlg_MsgBox box(m_pPanel->m_pDialog);
+    // GBK: "是否保存修改？" (save the changes?), "不再提示" (do not ask again)
+    const int nResult = nType == CWG_Dlg_MsgBox::TYPE_OK
+                            ? box.DoModal("The gallery has shown every look.", "Message box", nType, "", 0)
+                            : box.DoModal("\xCA\xC7\xB7\xF1\xB1\xA3\xB4\xE6\xD0\xDE\xB8\xC4\xA3\xBF Save the changes?",
+                                          "Message box", nType, "\xB2\xBB\xD4\xD9\xCC\xE1\xCA\xBE Do not ask again", 0);
+    CString str;
+    str.Format("WG Gallery - message box returned %d", nResult);
+    ShowInTitle(str);
 }
 
 void CGalleryWindows::OpenModal()

@@ -1,6 +1,8 @@
-// Gallery page "Windows": the library's top-level windows. A second skinned
-// dialog opens modally or modelessly; the layered windows, shadows and tips
-// join in their own row (BuildLayered).
+// Gallery page "Windows": the library's top-level windows. Message boxes
+// with one button, and with three buttons and the tick box, show their
+// result in the gallery's title; a second skinned dialog opens modally or
+// modelessly; the layered windows, shadows and tips have a row of their own
+// (BuildLayered).
 #pragma once
 #include "gallery_page.h"
 
@@ -49,6 +51,7 @@ public:
 class CGalleryWindows : public CGalleryPage
 {
 public:
+    CWG_Button m_btnBoxOne, m_btnBoxThree;
     CWG_Button m_btnModal, m_btnModeless;
 
     CGalleryWindows();
@@ -61,6 +64,7 @@ protected:
 private:
     CSecondDialog m_modeless;
 
+    void OpenMessageBox(long nType);
     void OpenModal();
     void OpenModeless();
     // Layered windows, shadows and tips.
