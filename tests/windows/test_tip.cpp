@@ -180,6 +180,31 @@ TEST_F(TipTest, ThePanelsAnnotationTipShowsAndItsClosingRemovesTheMark)
     ::mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
 }
 
+// A repaint from a worker thread holds the panel's lock: the annotation tip
+// is shown later, by the panel's own thread.
+DWORD WINAPI RefreshFromWorker(LPVOID pv)
+{
+    CVRK_WGPANEL* pPanel = (CVRK_WGPANEL*)pv;
+    pPanel->RefreshWG(0);
+    return 0;
+}
+
+TEST_F(TipTest, AMarkRepaintedByAWorkerShowsItsTipOnThePanelsThread)
+{
+    OpenPanelTip(-1, -1);
+    AddProbe(0, 10, 10, 40, 20);
+    m_panel.m_pMarkTip = &m_tip;
+    m_panel.m_rcMark = CRect(10, 10, 50, 30);
+    m_panel.m_strMarkTip = "from a worker";
+    HANDLE hThread = ::CreateThread(nullptr, 0, RefreshFromWorker, &m_panel, 0, nullptr);
+    ASSERT_TRUE(hThread != nullptr);
+    ::WaitForSingleObject(hThread, INFINITE);
+    ::CloseHandle(hThread);
+    EXPECT_FALSE(m_tip.visible()) << "not shown from the worker";
+    Pump();
+    EXPECT_TRUE(m_tip.visible());
+}
+
 TEST_F(TipTest, TheCardOverACheckerboard)
 {
     ASSERT_EQ(1, m_tip.create(&m_host));
