@@ -290,6 +290,18 @@ def run(g):
                       'WG Gallery - event 1002 #%d: a modal dialog returned' % n)
         yield 'modal dialog closed by %s' % close
 
+    for name, key, result in (('box.one', 'Return', 0), ('box.three', 'Escape', 5)):
+        click(g, st.center(name))
+        st = g.settle('message box on top', lambda s: s.windows and s.windows[0].title == 'Message box')
+        if name == 'box.three':   # tick the box: client (62, 45), under a 29-pixel title and 4-pixel border
+            l, t, r, b = st.windows[0].rect
+            click(g, (l + 4 + 62, t + 29 + 45))
+            st = g.settle('ticked box on the screen', lambda s: True)
+        xdo('key', key)
+        st = g.settle('message box closed by %s' % key,
+                      lambda s: title(s) == 'WG Gallery - message box returned %d' % result)
+        yield 'message box closed by %s' % key
+
     click(g, st.center('modeless'))
     st = g.settle('modeless second dialog on top',
                   lambda s: s.windows and s.windows[0].title == 'Second dialog (modeless)')
