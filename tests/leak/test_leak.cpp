@@ -9,6 +9,7 @@
 #include "wgtest.h"
 #include "wgkinds.h"
 #include "deadtrap.h"
+#include "scriptedbox.h"
 #include <psapi.h>
 #include <stdio.h>
 
@@ -249,45 +250,23 @@ TEST_F(Leak, EveryKindCreatedPaintedDrivenAndDestroyedAThousandTimes)
 // A thousand message boxes, each painted, its tick box clicked, a button
 // lit and pressed inside its own modal loop: every DC and bitmap a box made
 // is gone once it is destroyed, and the live counts come back.
-class LeakBox : public CWG_Dlg_MsgBox
-{
-public:
-    enum { WM_DRIVE = WM_APP + 9 };
-    std::vector<HANDLE> m_handles;
-
-    virtual BOOL OnInitDialog()
-    {
-        BOOL b = CWG_Dlg_MsgBox::OnInitDialog();
-        PostMessage(WM_DRIVE);
-        return b;
-    }
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message != WM_DRIVE)
-            return CWG_Dlg_MsgBox::WindowProc(message, wParam, lParam);
-        UpdateWindow();
-        SendMessage(WM_MOUSEMOVE, 0, XY(62, 45));
-        SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, XY(62, 45));
-        for (HANDLE h : { (HANDLE)m_pBGDC->m_hDC, (HANDLE)m_pButtonDC->m_hDC, (HANDLE)m_pIconDC->m_hDC,
-                          (HANDLE)(m_pCheckDC ? m_pCheckDC->m_hDC : nullptr), (HANDLE)m_bmpBG.m_hObject,
-                          (HANDLE)m_pSkinDC->m_hDC })
-            if (h)
-                m_handles.push_back(h);
-        const LPARAM pt = XY(m_nButtonOffset + 116, 75);   // "确定", or "否" of three
-        SendMessage(WM_MOUSEMOVE, 0, XY(10, 100));
-        SendMessage(WM_MOUSEMOVE, 0, pt);
-        SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, pt);
-        return 0;
-    }
-};
-
 TEST_F(Leak, AThousandMessageBoxesReleaseEveryHandle)
 {
     auto life = [](int i, std::vector<HANDLE>& handles) {
-        LeakBox box;
-        const int nResult = box.DoModal(i % 3 ? "Save the changes?" : "", "WG", i % 2, i % 4 ? "Again" : "", 0);
-        handles = box.m_handles;
-        return nResult;
+        ScriptedBox box;
+        box.m_fnInLoop = [&handles](ScriptedBox& b) {
+            b.Click(62, 45);   // the tick box
+            handles.clear();
+            for (HANDLE h : { (HANDLE)b.m_pBGDC->m_hDC, (HANDLE)b.m_pButtonDC->m_hDC, (HANDLE)b.m_pIconDC->m_hDC,
+                              (HANDLE)(b.m_pCheckDC ? b.m_pCheckDC->m_hDC : nullptr), (HANDLE)b.m_bmpBG.m_hObject,
+                              (HANDLE)b.m_pSkinDC->m_hDC })
+                if (h)
+                    handles.push_back(h);
+            b.Move(10, 100);
+            const CPoint pt = b.Button(b.m_nType == 0 ? 0 : 1);   // "确定", or "否" of three
+            b.Click(pt.x, pt.y);
+        };
+        return box.DoModal(i % 3 ? "Save the changes?" : "", "WG", i % 2, i % 4 ? "Again" : "", 0);
     };
     std::vector<HANDLE> handles;
     for (int i = 0; i < 4; ++i)   // the shared skins load once
