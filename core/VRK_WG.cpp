@@ -19,6 +19,7 @@ CVRK_WG::~CVRK_WG()
     if (m_pParent)
         m_pParent->DetachWG(this);
     ReleaseBGDC();
+    WGUnselectBitmap(m_pBGDC);
     m_bmpBG.DeleteObject();
     m_bmpParentBG.DeleteObject();
     delete m_pBGDC;         // deletes its memory DC
@@ -43,11 +44,13 @@ void CVRK_WG::CreateMyBGDC(CDC* pDC)
     {
         // An element without area gets no bitmaps; it may still size itself
         // in a derived CreateMyBGDC.
+        WGUnselectBitmap(m_pBGDC);
         WGCreateBackBuffer(m_bmpBG, m_nWidth, m_nHeight);
         if (m_bTransparent || !m_bmpBG.m_hObject)
             WGCreateBackBuffer(m_bmpParentBG, m_nWidth, m_nHeight);
         if (m_bmpBG.m_hObject)
             m_bRecreateBitmap = FALSE;
+        WGKeepSelected(m_pBGDC, m_bmpBG);
     }
 
     CDCSelect selBitmap(m_pBGDC, &m_bmpBG);

@@ -79,6 +79,7 @@ CVRK_WGPANEL::~CVRK_WGPANEL()
     m_pDialog = nullptr;
     if (m_hWnd)
         DestroyWindow();
+    WGUnselectBitmap(m_pBGDC);
     m_bmpBG.DeleteObject();
     delete m_pBGDC;
     ::DeleteCriticalSection(&m_csLock);
@@ -622,7 +623,9 @@ void CVRK_WGPANEL::CreateMyBGDC()
     if (m_rcClient != m_rcLastClient)
     {
         m_rcLastClient = m_rcClient;
+        WGUnselectBitmap(m_pBGDC);
         WGCreateBackBuffer(m_bmpBG, m_rcClient.Width(), m_rcClient.Height());
+        WGKeepSelected(m_pBGDC, m_bmpBG);
     }
     CDCSelect sel(m_pBGDC, &m_bmpBG);
     m_pBGDC->SetTextColor(0);

@@ -63,3 +63,29 @@ BOOL WGCreateBackBuffer(CBitmap& bmp, long nWidth, long nHeight)
     void* pBits = nullptr;
     return bmp.Attach(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0));
 }
+
+// The 1 x 1 monochrome bitmap every new memory DC holds: a stock object,
+// shared and never deleted.
+static HGDIOBJ StockBitmap()
+{
+    static HGDIOBJ s_hStock = nullptr;
+    if (!s_hStock)
+    {
+        HDC hDC = ::CreateCompatibleDC(nullptr);
+        s_hStock = ::GetCurrentObject(hDC, OBJ_BITMAP);
+        ::DeleteDC(hDC);
+    }
+    return s_hStock;
+}
+
+void WGKeepSelected(CDC* pDC, CBitmap& bmp)
+{
+    if (pDC && pDC->m_hDC && bmp.m_hObject)
+        ::SelectObject(pDC->m_hDC, bmp.m_hObject);
+}
+
+void WGUnselectBitmap(CDC* pDC)
+{
+    if (pDC && pDC->m_hDC)
+        ::SelectObject(pDC->m_hDC, StockBitmap());
+}

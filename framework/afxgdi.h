@@ -224,7 +224,7 @@ protected:
 // Selects a GDI object into a DC for one scope and puts the displaced object
 // back, by handle, when the scope ends. Keeps no wrapper of the displaced
 // object, so it is safe whatever frees temporary wrappers meanwhile. A null
-// DC or object selects nothing and restores nothing.
+// DC or object, or one already selected, selects and restores nothing.
 class AFX_FW_API CDCSelect
 {
 public:
@@ -239,7 +239,15 @@ public:
     HGDIOBJ GetOld() const { return m_hOld; }
 
 private:
-    static HGDIOBJ Select(HDC hDC, HGDIOBJ h) { return (hDC && h) ? ::SelectObject(hDC, h) : nullptr; }
+    // An object that is selected already stays, and nothing is restored:
+    // under Wine each selection of a bitmap costs several microseconds, and
+    // back buffers stay selected between paints.
+    static HGDIOBJ Select(HDC hDC, HGDIOBJ h)
+    {
+        if (!hDC || !h || ::GetCurrentObject(hDC, ::GetObjectType(h)) == h)
+            return nullptr;
+        return ::SelectObject(hDC, h);
+    }
     HDC m_hDC;
     HGDIOBJ m_hOld;
     CDCSelect(const CDCSelect&) = delete;
