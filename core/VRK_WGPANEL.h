@@ -154,10 +154,10 @@ private:
 
     long m_nFocusSerial;      // bumped by every change of the current element
     BOOL m_bFramePending;     // the dialog's first frame paint waits for the lock
+    BOOL m_bMarkTipPending;   // the annotation tip waits for the lock
     // The window has the keyboard focus, as its focus messages told: asking
     // the system (GetFocus) is a round trip to the Wine server on every hover.
     BOOL m_bHasFocus;
-    BOOL m_bMarkTipPending;   // the annotation tip waits for the lock
     CVRK_WGPANEL(const CVRK_WGPANEL&) = delete;
     CVRK_WGPANEL& operator=(const CVRK_WGPANEL&) = delete;
 };
