@@ -19,9 +19,17 @@ BOOL WGLoadSkin(CBitmap& bmp, UINT nID)
 
 HBITMAP WGSharedSkin(UINT nID)
 {
-    // Skins are drawn from worker threads too (the progress bar's timer).
+    // Every element paint asks, from worker threads too (the progress bar's
+    // timer): readers share the lock, only the first use of a skin writes.
     static SRWLOCK s_lock = SRWLOCK_INIT;
     static std::map<UINT, std::unique_ptr<CBitmap>> s_skins;
+    AcquireSRWLockShared(&s_lock);
+    auto it = s_skins.find(nID);
+    HBITMAP hSkin = it != s_skins.end() ? (HBITMAP)it->second->m_hObject : nullptr;
+    const bool bKnown = it != s_skins.end();
+    ReleaseSRWLockShared(&s_lock);
+    if (bKnown)
+        return hSkin;
     AcquireSRWLockExclusive(&s_lock);
     std::unique_ptr<CBitmap>& pSkin = s_skins[nID];
     if (!pSkin)
@@ -29,7 +37,7 @@ HBITMAP WGSharedSkin(UINT nID)
         pSkin.reset(new CBitmap);
         WGLoadSkin(*pSkin, nID);
     }
-    HBITMAP hSkin = (HBITMAP)pSkin->m_hObject;
+    hSkin = (HBITMAP)pSkin->m_hObject;
     ReleaseSRWLockExclusive(&s_lock);
     return hSkin;
 }

@@ -93,3 +93,15 @@ CDialog* CWGStyleCenter::GetModalDialog(long nIndex) const
 {
     return (nIndex >= 0 && nIndex < m_nModalCount) ? m_ppModal[nIndex] : nullptr;
 }
+
+DLGTEMPLATE* WGInitDialogTemplate(CDialog* pDialog, CDlgTemplateBuffer& buf, DWORD dwStyle,
+                                  LPCSTR lpszClass, CWnd* pParent)
+{
+    DLGTEMPLATE* pTemplate = buf.Build(dwStyle, 0, lpszClass) ? buf.GetTemplate() : nullptr;
+    if (!pDialog->InitModalIndirect(pTemplate, pParent))
+    {
+        ::OutputDebugStringA("Error: Create WG Dialog Template!");
+        return nullptr;
+    }
+    return pTemplate;
+}

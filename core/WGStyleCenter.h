@@ -48,3 +48,11 @@ private:
     CWGStyleCenter(const CWGStyleCenter&) = delete;
     CWGStyleCenter& operator=(const CWGStyleCenter&) = delete;
 };
+
+// Builds the in-memory template of a library window (no controls, the given
+// style, window class lpszClass) into buf and prepares pDialog for a modal
+// run from it with pParent. Returns the template, or null after writing
+// "Error: Create WG Dialog Template!" to the debugger output when the
+// framework refuses it. The dialog, tip, layered window and menu share it.
+WG_API DLGTEMPLATE* WGInitDialogTemplate(CDialog* pDialog, CDlgTemplateBuffer& buf, DWORD dwStyle,
+                                         LPCSTR lpszClass, CWnd* pParent);

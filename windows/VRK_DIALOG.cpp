@@ -61,11 +61,8 @@ CVRK_DIALOG::CVRK_DIALOG(CWnd* pParent)
 {
     if (!pParent)
         pParent = AfxGetMainWnd();
-    if (m_bufTemplate.Build(WS_POPUP | WS_VISIBLE, 0,
-                            CVRK_WG::GetStyleCenter().GetWGDialogCalss()->lpszClassName))
-        m_pTemplate = m_bufTemplate.GetTemplate();
-    if (!InitModalIndirect(m_pTemplate, pParent))
-        ::OutputDebugStringA("Error: Create WG Dialog Template!");
+    m_pTemplate = WGInitDialogTemplate(this, m_bufTemplate, WS_POPUP | WS_VISIBLE,
+                                       CVRK_WG::GetStyleCenter().GetWGDialogCalss()->lpszClassName, pParent);
     m_pParentWnd = pParent;
     m_bSystemFrame = WGGetVersionCode() > WG_OS_WINXP;
 }

@@ -90,10 +90,8 @@ CWG_LayerWindow::CWG_LayerWindow(CWnd* pParent)
       m_bTopMost(TRUE), m_bTrackSize(FALSE), m_bImagePushed(FALSE),
       m_nPushedAlpha(0)
 {
-    if (m_bufTemplate.Build(0xC0000000, 0, CVRK_WG::GetStyleCenter().GetWGTipCalss()->lpszClassName))
-        m_pTemplate = m_bufTemplate.GetTemplate();
-    if (!InitModalIndirect(m_pTemplate, pParent))
-        ::OutputDebugStringA("Error: Create WG Dialog Template!");
+    m_pTemplate = WGInitDialogTemplate(this, m_bufTemplate, 0xC0000000,
+                                       CVRK_WG::GetStyleCenter().GetWGTipCalss()->lpszClassName, pParent);
 }
 
 CWG_LayerWindow::~CWG_LayerWindow()

@@ -79,10 +79,8 @@ CWG_Tip::CWG_Tip(CWnd* pParent)
 {
     BITMAPINFOHEADER bihSkin = m_bmi;
     WGLoad32Bitmap(m_bmpSkin, WGGetLibraryInstance(), SKIN, &bihSkin);
-    if (m_bufTemplate.Build(WS_POPUP, 0, CVRK_WG::GetStyleCenter().GetWGTipCalss()->lpszClassName))
-        m_pTemplate = m_bufTemplate.GetTemplate();
-    if (!InitModalIndirect(m_pTemplate, pParent))
-        ::OutputDebugStringA("Error: Create WG Dialog Template!");
+    m_pTemplate = WGInitDialogTemplate(this, m_bufTemplate, WS_POPUP,
+                                       CVRK_WG::GetStyleCenter().GetWGTipCalss()->lpszClassName, pParent);
 }
 
 CWG_Tip::~CWG_Tip()
