@@ -272,7 +272,8 @@ void CWG_List::PaintRows()
         const long bottom = top + m_nRowHeight;
         if (m_nFooterRows < 1 || row < (long long)m_nRowCount - m_nFooterRows)
         {
-            for (long t = 0; t < nTiers; ++t)
+            // The row may go away during its own data calls.
+            for (long t = 0; t < nTiers && row < m_nRowCount; ++t)
             {
                 const long left = TierLeft(t), right = TierRight(t);
                 // A cell of which nothing shows is not asked for.
