@@ -127,6 +127,25 @@ protected:
                 send(WM_LBUTTONUP, 0, XY(in.x, in.y));
             }
 
+            // Lists: the thumb dragged down its track, a tier edge dragged,
+            // a Ctrl-click that adds a row.
+            for (auto& up : set.items)
+                if (CWG_List* l = dynamic_cast<CWG_List*>(up.get()))
+                {
+                    const long x = l->m_rect.right - 7, y = l->m_rect.top + l->m_nThumbTop + 2;
+                    send(WM_LBUTTONDOWN, MK_LBUTTON, XY(x, y));
+                    send(WM_MOUSEMOVE, MK_LBUTTON, XY(x, y + 30));
+                    send(WM_LBUTTONUP, 0, XY(x, y + 30));
+                    const long xEdge = l->m_rect.left + (l->m_TierX.GetSize() > 0 ? l->m_TierX[0] : 0);
+                    const long yRow = l->m_rect.top + l->m_nCaptionHeight + 3;
+                    send(WM_LBUTTONDOWN, MK_LBUTTON, XY(xEdge, yRow));
+                    send(WM_MOUSEMOVE, MK_LBUTTON, XY(xEdge + 12, yRow));
+                    send(WM_LBUTTONUP, 0, XY(xEdge + 12, yRow));
+                    send(WM_KEYDOWN, VK_CONTROL, KeyData(VK_CONTROL, false));
+                    send(WM_LBUTTONDOWN, MK_LBUTTON, XY(xEdge + 30, yRow + 20));
+                    send(WM_KEYUP, VK_CONTROL, KeyData(VK_CONTROL, true));
+                }
+
             switch (nScript % 4)
             {
             case 0:

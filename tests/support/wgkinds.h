@@ -30,6 +30,27 @@ struct ElementKind
     std::string (*check)(const CVRK_WG* pWG);
 };
 
+// A list whose row count changes at every load: it grows, drops to 0 and
+// to 1, reaches 2^31-1, and now and then shrinks inside a cell request.
+class KindList : public CWG_List
+{
+public:
+    unsigned long m_nLoads = 0;
+    virtual void LoadData()
+    {
+        static const long counts[] = { 40, 0, 1, 2147483647, 3, 2147483647, 1000, 1, 0, 25 };
+        m_nRowCount = counts[m_nLoads++ % 10];
+    }
+    virtual CString GetData(long nRow, long)
+    {
+        if (m_nLoads % 7 == 0)
+            m_nRowCount = (long)(m_nLoads % 3);
+        CString s;
+        s.Format("%ld", nRow);
+        return s;
+    }
+};
+
 inline const std::vector<ElementKind>& ElementKinds()
 {
     static const std::vector<ElementKind> s_kinds = {
@@ -129,6 +150,34 @@ inline const std::vector<ElementKind>& ElementKinds()
               return b;
           },
           "BUTTON", BS_PUSHBUTTON | BS_FLAT, "Caption", nullptr },
+        { "list", 160, 100,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              static CString caps[3] = { "Name", "Size", "Kind" };
+              KindList* l = new KindList;
+              l->Create(p, x, y, w, h, caps, 3, 16);
+              return l;
+          },
+          nullptr, 0, nullptr,
+          [](const CVRK_WG* pWG) -> std::string {
+              // Against the row count of the last load, whatever it was.
+              const CWG_List* l = static_cast<const CWG_List*>(pWG);
+              const long n = l->m_nRowCount;
+              for (long i = 0; i < l->m_ChoosedRows.GetSize(); ++i)
+                  if (l->m_ChoosedRows[i] < 0 || l->m_ChoosedRows[i] >= n)
+                      return "chosen row " + std::to_string(l->m_ChoosedRows[i]) + " outside " +
+                             std::to_string(n) + " rows";
+              if (l->m_nFirstRow < 0 || l->m_nFirstRow > (n > 0 ? n - 1 : 0))
+                  return "first row " + std::to_string(l->m_nFirstRow) + " outside " + std::to_string(n) + " rows";
+              // The thumb as the last paint placed it, while the list shows
+              // at the size it was painted with and its track can hold it.
+              const long top = l->m_nCaptionHeight + 15, end = l->m_nHeight - 15;
+              if (l->m_bVisible && !l->m_bRecreateBitmap && l->m_nShowRows >= 1 && l->m_nShowRows <= n &&
+                  end - top >= l->m_nThumbHeight &&
+                  (l->m_nThumbTop < top || l->m_nThumbTop + l->m_nThumbHeight > end))
+                  return "thumb " + std::to_string(l->m_nThumbTop) + "+" + std::to_string(l->m_nThumbHeight) +
+                         " outside its track " + std::to_string(top) + ".." + std::to_string(end);
+              return "";
+          } },
     };
     return s_kinds;
 }
