@@ -3,7 +3,7 @@
 // times, are what compare between runs on a noisy machine). Prints one JSON
 // line per figure on stdout; progress goes to stderr.
 //
-// Figures 1-3 and 6-9 run here. Figures 4 and 5 run in fresh child processes
+// Figures 1-3 and 6-13 run here. Figures 4 and 5 run in fresh child processes
 // (wg_bench_child.exe), because start-up must include loading wg.dll and
 // memory is only comparable in processes that did nothing else before.
 #include "wg.h"
@@ -442,6 +442,207 @@ void MessageBoxFigure()
                 "", lib, nat, 1.0);
 }
 
+
+// ---- Figures 10-13: the virtual-data list.
+
+// Both lists: 20 whole rows of 20 pixels under the caption (header), six
+// tiers (columns) of 80, the same cell texts and font.
+enum { LIST_TIERS = 6, LIST_SHOWN = 20, LIST_ROW_H = 20, LIST_TIER_W = 80,
+       LIST_W = LIST_TIERS * LIST_TIER_W + 15, LIST_H = 20 + LIST_SHOWN * LIST_ROW_H };
+
+void CellText(long nRow, long nTier, char* buf, size_t n)
+{
+    snprintf(buf, n, "Row %ld cell %ld", nRow, nTier);
+}
+
+class BenchList : public CWG_List
+{
+public:
+    long m_nRows = 1000000;
+    long m_nRequests = 0;
+    virtual void LoadData() { m_nRowCount = m_nRows; }
+    virtual CString GetData(long nRow, long nTier)
+    {
+        ++m_nRequests;
+        char buf[64];
+        CellText(nRow, nTier, buf, sizeof(buf));
+        return CString(buf);
+    }
+};
+
+long g_nDispInfo = 0;   // LVN_GETDISPINFO answered
+
+LRESULT CALLBACK ListHostProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_NOTIFY && ((NMHDR*)lp)->code == LVN_GETDISPINFOA)
+    {
+        NMLVDISPINFOA* p = (NMLVDISPINFOA*)lp;
+        ++g_nDispInfo;
+        if ((p->item.mask & LVIF_TEXT) && p->item.pszText)
+            CellText(p->item.iItem, p->item.iSubItem, p->item.pszText, p->item.cchTextMax);
+        return 0;
+    }
+    return ::DefWindowProcA(hWnd, msg, wp, lp);
+}
+
+// A report-view ListView with LVS_OWNERDATA on its own host window, rows
+// made 20 high by a small-image list (the usual way), sized to show 20 rows.
+HWND MakeNativeList(HWND& hHost, HFONT hFont, long nRows)
+{
+    INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_LISTVIEW_CLASSES };
+    ::InitCommonControlsEx(&icc);
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ListHostProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
+    wc.lpszClassName = "WG bench list host";
+    ::RegisterClassA(&wc);
+    hHost = ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, LIST_W + 20, 0,
+                              LIST_W + 40, LIST_H + 80, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND hList = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA, 0, 0,
+                                   LIST_W, LIST_H, hHost, (HMENU)1, wc.hInstance, nullptr);
+    ::SendMessageA(hList, WM_SETFONT, (WPARAM)hFont, FALSE);
+    for (int t = 0; t < LIST_TIERS; ++t)
+    {
+        char szCaption[16];
+        snprintf(szCaption, sizeof(szCaption), "Tier %d", t);
+        LVCOLUMNA col = {};
+        col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        col.cx = LIST_TIER_W;
+        col.pszText = szCaption;
+        col.iSubItem = t;
+        ::SendMessageA(hList, LVM_INSERTCOLUMNA, t, (LPARAM)&col);
+    }
+    ::SendMessageA(hList, LVM_SETITEMCOUNT, nRows, LVSICF_NOINVALIDATEALL);
+    int cy = LIST_ROW_H - 1;
+    for (int i = 0; i < 3; ++i)
+    {
+        HIMAGELIST hOld = (HIMAGELIST)::SendMessageA(
+            hList, LVM_SETIMAGELIST, LVSIL_SMALL, (LPARAM)::ImageList_Create(1, cy, ILC_COLOR24, 1, 0));
+        if (hOld)
+            ImageList_Destroy(hOld);
+        RECT rc = { LVIR_BOUNDS, 0, 0, 0 };
+        ::SendMessageA(hList, LVM_GETITEMRECT, 0, (LPARAM)&rc);
+        if (rc.bottom - rc.top == LIST_ROW_H)
+            break;
+        cy += LIST_ROW_H - (rc.bottom - rc.top);
+    }
+    // Wide enough for the columns and the vertical scroll bar (a horizontal
+    // one would take a row), high enough for the header and 20 rows.
+    RECT rcHeader = {};
+    ::GetWindowRect((HWND)::SendMessageA(hList, LVM_GETHEADER, 0, 0), &rcHeader);
+    const int cx = LIST_TIERS * LIST_TIER_W + ::GetSystemMetrics(SM_CXVSCROLL);
+    ::MoveWindow(hList, 0, 0, cx, rcHeader.bottom - rcHeader.top + LIST_SHOWN * LIST_ROW_H, TRUE);
+    return hList;
+}
+
+void ListFigures()
+{
+    LibTop top;
+    if (!top.Open(0, 0))
+        return;
+    top.MoveWindow(0, 0, LIST_W, LIST_H);
+    CVRK_WGPANEL panel;
+    std::unique_ptr<Host> host = HostKinds()[0].open(&top, &panel, LIST_W, LIST_H);
+    if (!host)
+        return;
+    CString caps[LIST_TIERS] = { "Tier 0", "Tier 1", "Tier 2", "Tier 3", "Tier 4", "Tier 5" };
+    BenchList list;
+    list.m_bMeasureTiers = 0;
+    for (int t = 1; t <= LIST_TIERS; ++t)
+        list.m_TierX.Add(t * LIST_TIER_W);
+    list.Create(&panel, 0, 0, LIST_W, LIST_H, caps, LIST_TIERS, LIST_ROW_H);
+    panel.DrawMe();
+    panel.SetNowWG(list.m_nIndex);   // the wheel goes to the current element
+    HFONT hFont = (HFONT)CVRK_WG::GetStyleCenter().GetDefaultFont()->m_hObject;
+    HWND hHost = nullptr;
+    HWND hList = MakeNativeList(hHost, hFont, list.m_nRows);
+    const long nNativeShown = (long)::SendMessageA(hList, LVM_GETCOUNTPERPAGE, 0, 0);
+    PumpAll();
+    auto libRepaint = [&] { panel.RefreshWG(list.m_nIndex); };
+    auto natRepaint = [&] { ::RedrawWindow(hList, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); };
+
+    fprintf(stderr, "wg_bench: list rows\n");
+    {
+        list.SetFirstRow(400, 0);
+        std::vector<double> big, small;
+        Interleave(5, 81, 8, [&] { list.m_nRows = 1000000; libRepaint(); },
+                   [&] { list.m_nRows = 1000; libRepaint(); }, big, small);
+        const double mb = Median(big), ms = Median(small), ratio = ms > 0 ? mb / ms : 0;
+        printf("{\"figure\":10,\"name\":\"list_rows_scale\",\"what\":\"full repaint (RefreshWG) of a 20-row, 6-tier "
+               "list holding 1,000,000 rows vs the same list holding 1,000 rows, first row 400\",\"unit\":\"us\","
+               "\"rows_1e6_median\":%s,\"rows_1e3_median\":%s,\"ratio\":%s,\"goal\":1.100,\"goal_met\":%s,"
+               "\"reps\":%d}\n",
+               Num(mb).c_str(), Num(ms).c_str(), Num(ratio).c_str(), ratio <= 1.1 ? "true" : "false",
+               (int)big.size());
+        fflush(stdout);
+        list.m_nRows = 1000000;
+    }
+
+    // Both in the middle of a million rows, so the wheel never meets an end.
+    list.SetFirstRow(500000, 0);
+    ::SendMessageA(hList, LVM_SCROLL, 0, 500000 * LIST_ROW_H);
+    PumpAll();
+    const std::string shown = ",\"rows\":1000000,\"lib_rows_shown\":" + std::to_string(LIST_SHOWN) +
+                              ",\"native_rows_shown\":" + std::to_string(nNativeShown);
+
+    fprintf(stderr, "wg_bench: list full repaint\n");
+    {
+        std::vector<double> lib, nat;
+        Interleave(5, 41, 4, libRepaint, natRepaint, lib, nat);
+        TimedFigure(11, "list_full_repaint",
+                    "RefreshWG of a 20-row, 6-tier list of 1,000,000 rows (caption, cells, grid, scroll bar) vs "
+                    "RedrawWindow(RDW_INVALIDATE|RDW_UPDATENOW|RDW_ALLCHILDREN) of a report-view ListView with "
+                    "LVS_OWNERDATA answering LVN_GETDISPINFO, same columns, rows, font and visible rows",
+                    shown, lib, nat, 1.0);
+    }
+
+    fprintf(stderr, "wg_bench: list wheel\n");
+    {
+        POINT pt = { LIST_W / 2, LIST_H / 2 };
+        ::ClientToScreen(hList, &pt);
+        int nLib = 0, nNat = 0;
+        std::vector<double> lib, nat;
+        // Down and up in turn, each a single notch (120).
+        Interleave(5, 41, 4,
+                   [&] {
+                       const short z = (nLib++ % 2) ? 120 : -120;
+                       ::SendMessageA(panel.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)z), XY(pt.x, pt.y));
+                   },
+                   [&] {
+                       const short z = (nNat++ % 2) ? 120 : -120;
+                       ::SendMessageA(hList, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)z), XY(pt.x, pt.y));
+                       ::UpdateWindow(hList);
+                   },
+                   lib, nat);
+        TimedFigure(12, "list_wheel_notch",
+                    "one wheel notch on the list (one row scrolled, the list repainted) vs one notch on the "
+                    "LVS_OWNERDATA ListView (its wheel lines scrolled, UpdateWindow)",
+                    shown, lib, nat, 1.0);
+    }
+
+    fprintf(stderr, "wg_bench: list cell requests\n");
+    {
+        list.m_nRequests = 0;
+        libRepaint();
+        const long nLib = list.m_nRequests, nVisible = LIST_SHOWN * LIST_TIERS;
+        g_nDispInfo = 0;
+        natRepaint();
+        printf("{\"figure\":13,\"name\":\"list_cell_requests\",\"what\":\"GetData calls of one full repaint of the "
+               "20-row, 6-tier list of 1,000,000 rows vs the cells it shows; the ListView's LVN_GETDISPINFO "
+               "notifications for one full repaint alongside\",\"lib_requests\":%ld,\"visible_cells\":%ld,"
+               "\"native_requests\":%ld,\"ratio\":%s,\"goal\":1.000,\"goal_met\":%s}\n",
+               nLib, nVisible, g_nDispInfo, Num((double)nLib / nVisible).c_str(), nLib == nVisible ? "true" : "false");
+        fflush(stdout);
+    }
+
+    ::DestroyWindow(hHost);
+    host.reset();
+    top.DestroyWindow();
+    PumpAll();
+    AfxDeleteTempMaps();
+}
+
 } // namespace
 
 int main()
@@ -573,6 +774,8 @@ int main()
 
     fprintf(stderr, "wg_bench: message box\n");
     MessageBoxFigure();
+
+    ListFigures();
 
     host.reset();
     set.Clear();
