@@ -80,6 +80,7 @@ enum AfxSig : UINT_PTR
 #define ON_WM_NCLBUTTONUP()   _ON_VWP(WM_NCLBUTTONUP, OnNcLButtonUp)
 #define ON_WM_NCLBUTTONDBLCLK() _ON_VWP(WM_NCLBUTTONDBLCLK, OnNcLButtonDblClk)
 #define ON_WM_NCMOUSEMOVE()   _ON_VWP(WM_NCMOUSEMOVE, OnNcMouseMove)
+#define ON_WM_NCRBUTTONDOWN() _ON_VWP(WM_NCRBUTTONDOWN, OnNcRButtonDown)
 #define ON_WM_MOUSEWHEEL()    { WM_MOUSEWHEEL, 0, 0, 0, AfxSig_bwsp, AFX_MSG_CAST(BOOL (CWnd::*)(UINT, short, CPoint), &ThisClass::OnMouseWheel) },  // BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint)
 #define ON_WM_KEYDOWN()       _ON_VWWW(WM_KEYDOWN, OnKeyDown)          // void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 #define ON_WM_KEYUP()         _ON_VWWW(WM_KEYUP, OnKeyUp)

@@ -619,6 +619,7 @@ void CWnd::OnNcLButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnNcLButtonUp(UINT, CPoint) { Default(); }
 void CWnd::OnNcLButtonDblClk(UINT, CPoint) { Default(); }
 void CWnd::OnNcMouseMove(UINT, CPoint) { Default(); }
+void CWnd::OnNcRButtonDown(UINT, CPoint) { Default(); }
 BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return (BOOL)Default(); }
 void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }

@@ -163,6 +163,7 @@ public:
     void OnNcLButtonUp(UINT nHitTest, CPoint point);
     void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
     void OnNcMouseMove(UINT nHitTest, CPoint point);
+    void OnNcRButtonDown(UINT nHitTest, CPoint point);
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
