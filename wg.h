@@ -22,3 +22,4 @@
 #include "controls/WG_LabelButton.h"
 #include "controls/WG_CptButton.h"
 #include "windows/WG_Dlg_MsgBox.h"
+#include "menus/VRK_MENUWND.h"
