@@ -15,6 +15,7 @@
 #include "windows/VRK_FRAMEWND.h"
 #include "windows/VRK_DIALOGAU.h"
 #include "windows/VRK_WGDIALOGBAR.h"
+#include "menus/MenuBar.h"
 #include "windows/WG_LayerWindow.h"
 #include "windows/WG_Tip.h"
 #include "controls/WG_Check.h"

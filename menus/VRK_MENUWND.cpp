@@ -1,4 +1,5 @@
 #include "VRK_MENUWND.h"
+#include "MenuBar.h"
 #include "VRK_WG.h"
 #include "VRK_WGPANEL.h"
 #include "WGStyleCenter.h"
@@ -173,7 +174,7 @@ int CVRK_MENUWND::Create(CWnd* pParent, long nKind, CString* pCaptions, long nCo
     }
     else if (nKind == KIND_MENUBAR)
     {
-        m_pOwnerMenuBar = reinterpret_cast<CMenuBar*>(pParent);
+        m_pOwnerMenuBar = dynamic_cast<CMenuBar*>(pParent);
     }
     else if (nKind == KIND_PANEL)
     {
@@ -386,6 +387,10 @@ void CVRK_MENUWND::ShirkMeAndParent()
     case KIND_SUBMENU:
         if (m_pParentMenu)
             m_pParentMenu->ShirkMeAndParent();
+        break;
+    case KIND_MENUBAR:
+        if (m_pOwnerMenuBar)
+            m_pOwnerMenuBar->ReleaseMenu();
         break;
     }
     ClearHotMenuVariable();

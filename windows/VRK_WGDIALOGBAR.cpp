@@ -23,16 +23,20 @@ CVRK_WGDIALOGBAR::~CVRK_WGDIALOGBAR()
 
 int CVRK_WGDIALOGBAR::Create(CWnd* pParent, UINT nStyle)
 {
+    return CreateInClass(pParent, nStyle, CVRK_WG::GetStyleCenter().GetWGToolBarCalss(), "Vantrel WG ToolBar 1.0");
+}
+
+int CVRK_WGDIALOGBAR::CreateInClass(CWnd* pParent, UINT nStyle, WNDCLASSA* pClass, LPCSTR pszName)
+{
     if (!pParent || m_hWnd)
         return 0;
     m_dwStyle = nStyle & CBRS_ALL;
-    WNDCLASSA* pClass = CVRK_WG::GetStyleCenter().GetWGToolBarCalss();
     if (!pClass->lpszClassName)
     {
         WNDCLASSA wc = {};
         ::GetClassInfoA(AfxGetInstanceHandle(), "#32770", &wc);
         wc.hInstance = AfxGetInstanceHandle();
-        wc.lpszClassName = "Vantrel WG ToolBar 1.0";
+        wc.lpszClassName = pszName;
         if (!::RegisterClassA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
             return 0;
         *pClass = wc;

@@ -21,6 +21,10 @@ public:
     int Create(CWnd* pParent, UINT nStyle);
 
 protected:
+    // Create in window class pClass, registered on first use as a copy of
+    // the system dialog class named pszName.
+    int CreateInClass(CWnd* pParent, UINT nStyle, WNDCLASSA* pClass, LPCSTR pszName);
+
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnPaint();
