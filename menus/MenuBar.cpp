@@ -13,6 +13,7 @@ BEGIN_MESSAGE_MAP(CMenuBarWGP, CVRK_WGPANEL)
     ON_WM_RBUTTONDOWN()
     ON_WM_KEYDOWN()
     ON_WM_KILLFOCUS()
+    ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 CMenuBarWGP::CMenuBarWGP()
@@ -237,6 +238,17 @@ void CMenuBarWGP::OnKillFocus(CWnd* pNewWnd)
     if (m_bMenuMode)
         ReleaseMenu();
     CVRK_WGPANEL::OnKillFocus(pNewWnd);
+}
+
+void CMenuBarWGP::OnCaptureChanged(CWnd* pWnd)
+{
+    if (m_bMenuMode && CWnd::SafeHwnd(pWnd) != m_hWnd)
+    {
+        m_bMenuMode = 0;
+        if (m_pOpenMenu)
+            m_pOpenMenu->Shirk();
+    }
+    CVRK_WGPANEL::OnCaptureChanged(pWnd);
 }
 
 // ---- the bar ---------------------------------------------------------------
