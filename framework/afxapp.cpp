@@ -4,6 +4,16 @@
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
+BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
+
+void CWinApp::OnAppExit()
+{
+    if (m_pMainWnd)
+        m_pMainWnd->SendMessage(WM_CLOSE);
+}
+
 CWinThread::CWinThread() : m_pMainWnd(nullptr), m_pActiveWnd(nullptr)
 {
     ZeroMemory(&m_msgCur, sizeof(m_msgCur));

@@ -2,6 +2,7 @@
 #pragma once
 #include "afxwnd.h"
 #include "afxmodule.h"
+#include "afxres.h"
 
 class AFX_FW_API CWinThread : public CCmdTarget
 {
@@ -47,8 +48,13 @@ public:
     // application's name.
     virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt);
 
+    // ID_APP_EXIT: closes the main window, which ends the application.
+    afx_msg void OnAppExit();
+
     HCURSOR LoadStandardCursor(LPCSTR lpszCursorName) const { return ::LoadCursorA(nullptr, lpszCursorName); }
     HICON LoadStandardIcon(LPCSTR lpszIconName) const { return ::LoadIconA(nullptr, lpszIconName); }
+
+    DECLARE_MESSAGE_MAP()
 };
 
 AFX_FW_API CWinApp* AfxGetApp();

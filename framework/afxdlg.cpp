@@ -58,6 +58,12 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
 
 BOOL CDialog::Create(LPCSTR lpszName, CWnd* pParentWnd)
 {
+    m_pParentWnd = pParentWnd;
+    return CreateDlg(lpszName, pParentWnd);
+}
+
+BOOL CWnd::CreateDlg(LPCSTR lpszName, CWnd* pParentWnd)
+{
     if (!lpszName)
         return FALSE;
     HINSTANCE hInst = AfxFindResourceHandle(lpszName, RT_DIALOG);
@@ -65,7 +71,6 @@ BOOL CDialog::Create(LPCSTR lpszName, CWnd* pParentWnd)
     HGLOBAL hTemplate = hRes ? ::LoadResource(hInst, hRes) : nullptr;
     if (!hTemplate)
         return FALSE;
-    m_pParentWnd = pParentWnd;
     return CreateDlgIndirect((LPCDLGTEMPLATE)::LockResource(hTemplate), pParentWnd, hInst);
 }
 

@@ -35,6 +35,7 @@ enum AfxSig : UINT_PTR
     AfxSig_vcmd,   // void () for WM_COMMAND with an id
     AfxSig_vii,    // void (int, int)
     AfxSig_vw,     // void (UINT)
+    AfxSig_vcmdrange, // void (UINT nID) for WM_COMMAND with an id in a range
 };
 
 // Handler pointer types, cast to AFX_PMSG for the table and back on dispatch.
@@ -44,7 +45,15 @@ enum AfxSig : UINT_PTR
 #define ON_MESSAGE(message, memberFxn) \
     { message, 0, 0, 0, AfxSig_lwl, AFX_MSG_CAST(LRESULT (CWnd::*)(WPARAM, LPARAM), &ThisClass::memberFxn) },
 #define ON_COMMAND(id, memberFxn) \
-    { WM_COMMAND, 0, (UINT)(id), (UINT)(id), AfxSig_vcmd, AFX_MSG_CAST(void (CCmdTarget::*)(), &ThisClass::memberFxn) },
+    { WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(id), AfxSig_vcmd, AFX_MSG_CAST(void (CCmdTarget::*)(), &ThisClass::memberFxn) },
+// void memberFxn(UINT nID), for every id from id to idLast.
+#define ON_COMMAND_RANGE(id, idLast, memberFxn) \
+    { WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(idLast), AfxSig_vcmdrange, AFX_MSG_CAST(void (CCmdTarget::*)(UINT), &ThisClass::memberFxn) },
+// A control's notification code (BN_CLICKED is CN_COMMAND, so ON_COMMAND
+// also takes button clicks, as in MFC).
+#define ON_CONTROL(wNotifyCode, id, memberFxn) \
+    { WM_COMMAND, (UINT)(wNotifyCode), (UINT)(id), (UINT)(id), AfxSig_vcmd, AFX_MSG_CAST(void (CCmdTarget::*)(), &ThisClass::memberFxn) },
+#define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 
 #define _ON_VWP(msg, fn) { msg, 0, 0, 0, AfxSig_vwp, AFX_MSG_CAST(void (CWnd::*)(UINT, CPoint), &ThisClass::fn) },
 #define _ON_VV(msg, fn)  { msg, 0, 0, 0, AfxSig_vv, AFX_MSG_CAST(void (CWnd::*)(), &ThisClass::fn) },
@@ -71,6 +80,7 @@ enum AfxSig : UINT_PTR
 #define ON_WM_NCLBUTTONUP()   _ON_VWP(WM_NCLBUTTONUP, OnNcLButtonUp)
 #define ON_WM_NCLBUTTONDBLCLK() _ON_VWP(WM_NCLBUTTONDBLCLK, OnNcLButtonDblClk)
 #define ON_WM_NCMOUSEMOVE()   _ON_VWP(WM_NCMOUSEMOVE, OnNcMouseMove)
+#define ON_WM_NCRBUTTONDOWN() _ON_VWP(WM_NCRBUTTONDOWN, OnNcRButtonDown)
 #define ON_WM_MOUSEWHEEL()    { WM_MOUSEWHEEL, 0, 0, 0, AfxSig_bwsp, AFX_MSG_CAST(BOOL (CWnd::*)(UINT, short, CPoint), &ThisClass::OnMouseWheel) },  // BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint)
 #define ON_WM_KEYDOWN()       _ON_VWWW(WM_KEYDOWN, OnKeyDown)          // void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 #define ON_WM_KEYUP()         _ON_VWWW(WM_KEYUP, OnKeyUp)

@@ -1,4 +1,5 @@
 #include "afxobj.h"
+#include "afxmsg.h"
 #include <string.h>
 
 CRuntimeClass CObject::classCObject = { "CObject", (int)sizeof(CObject), 0xFFFF, nullptr,
@@ -49,4 +50,23 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP* pMap, UIN
         }
     }
     return nullptr;
+}
+
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void*, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    const AFX_MSGMAP_ENTRY* e = FindMessageEntry(GetMessageMap(), WM_COMMAND, (UINT)nCode, nID);
+    if (!e)
+        return FALSE;
+    if (pHandlerInfo)
+    {
+        pHandlerInfo->pTarget = this;
+        pHandlerInfo->pmf = e->pfn;
+        return TRUE;
+    }
+    switch (e->nSig)
+    {
+    case AfxSig_vcmd: (this->*e->pfn)(); return TRUE;
+    case AfxSig_vcmdrange: (this->*reinterpret_cast<void (CCmdTarget::*)(UINT)>(e->pfn))(nID); return TRUE;
+    default: return FALSE;
+    }
 }

@@ -104,6 +104,16 @@ protected: \
         return &messageMap; \
     }
 
+// Command codes of OnCmdMsg: a menu item, accelerator or button command.
+#define CN_COMMAND 0
+
+// Filled by OnCmdMsg instead of calling the handler: who would handle it.
+struct AFX_CMDHANDLERINFO
+{
+    CCmdTarget* pTarget;
+    AFX_PMSG pmf;
+};
+
 // Base of every class that receives messages through a map.
 class AFX_FW_API CCmdTarget : public CObject
 {
@@ -111,6 +121,11 @@ class AFX_FW_API CCmdTarget : public CObject
 public:
     CCmdTarget() {}
     const AFX_MSGMAP* GetMessageMapPublic() const { return GetMessageMap(); }
+    // Calls this object's handler of command nID with code nCode (ON_COMMAND,
+    // ON_COMMAND_RANGE, ON_CONTROL entries); FALSE when it has none. With
+    // pHandlerInfo, only says who would handle it. Frames override it to
+    // route a command through their view and the application as well.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     // Finds the first entry for a message (and command code/id) along the
     // class chain, most derived class first.
     static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMsg,

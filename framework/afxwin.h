@@ -13,3 +13,5 @@
 #include "afxapp.h"
 #include "afxdlg.h"
 #include "afxdlgtmpl.h"
+#include "afxbar.h"
+#include "afxframe.h"

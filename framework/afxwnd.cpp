@@ -366,7 +366,11 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
     HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
                                   cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
                                   cs.lpCreateParams);
-    AfxUnhookWindowCreate();
+    // A window that never reached the object (its class is missing, say)
+    // still ends the object's life as a destroyed one would: self-deleting
+    // objects such as frames are gone after a failed creation, as in MFC.
+    if (!AfxUnhookWindowCreate())
+        PostNcDestroy();
     return hWnd != nullptr;
 }
 
@@ -472,11 +476,11 @@ void CWnd::PostNcDestroy() {}
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    const AFX_MSGMAP_ENTRY* e = FindMessageEntry(GetMessageMap(), WM_COMMAND, 0, LOWORD(wParam));
-    if (!e || e->nSig != AfxSig_vcmd)
-        return FALSE;
-    (this->*e->pfn)();
-    return TRUE;
+    // Menus and accelerators (no control window) send CN_COMMAND; a control
+    // sends its notification code, which only ON_CONTROL entries of that
+    // code take (BN_CLICKED being CN_COMMAND).
+    const int nCode = lParam ? (int)HIWORD(wParam) : CN_COMMAND;
+    return OnCmdMsg(LOWORD(wParam), nCode, nullptr, nullptr);
 }
 
 // Calls a handler through the signature recorded in its map entry.
@@ -615,6 +619,7 @@ void CWnd::OnNcLButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnNcLButtonUp(UINT, CPoint) { Default(); }
 void CWnd::OnNcLButtonDblClk(UINT, CPoint) { Default(); }
 void CWnd::OnNcMouseMove(UINT, CPoint) { Default(); }
+void CWnd::OnNcRButtonDown(UINT, CPoint) { Default(); }
 BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return (BOOL)Default(); }
 void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }

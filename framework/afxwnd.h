@@ -49,6 +49,7 @@ public:
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+    CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
     void SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
     void GetWindowText(CString& rString) const;
@@ -69,6 +70,8 @@ public:
     virtual BOOL DestroyWindow();
     // Creates a modeless dialog window from a template, attached to this object.
     BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
+    // The same from a dialog resource found along the resource chain.
+    BOOL CreateDlg(LPCSTR lpszTemplateName, CWnd* pParentWnd);
 
     // ---- placement and state
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
@@ -91,6 +94,15 @@ public:
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
     void BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
     BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
+
+    // ---- layout of control bars
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2 };
+    // Asks each child with an id in nIDFirst..nIDLast for its share of the
+    // client area (WM_SIZEPARENT) and gives child nIDLeftOver the rest.
+    // reposQuery only writes the rest to lpRectParam; reposExtra first
+    // takes lpRectParam's sides off the rest as borders.
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
 
     // ---- painting
     void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
@@ -151,6 +163,7 @@ public:
     void OnNcLButtonUp(UINT nHitTest, CPoint point);
     void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
     void OnNcMouseMove(UINT nHitTest, CPoint point);
+    void OnNcRButtonDown(UINT nHitTest, CPoint point);
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);

@@ -12,6 +12,7 @@
 #include "scriptedbox.h"
 #include <psapi.h>
 #include <stdio.h>
+#include <algorithm>
 
 using namespace wgtest;
 using namespace wgkinds;
@@ -425,6 +426,70 @@ TEST_F(Leak, AThousandLivesOfEachPopupReleaseEveryHandle)
     CheckLives(layerLife);
     CheckLives(shadowLife);
     CheckLives(tipLife);
+}
+
+// A frame with a menu bar of two menus and a dialog bar, the menus dropped
+// and switched across the bar, and a frameless dialog over the frame: a
+// thousand lives of each of their classes.
+TEST_F(Leak, AThousandLivesOfEachFrameClassReleaseEveryHandle)
+{
+    auto life = [&](int i, std::vector<HANDLE>& h) {
+        CVRK_FRAMEWND* pFrame = static_cast<CVRK_FRAMEWND*>(RUNTIME_CLASS(CVRK_FRAMEWND)->CreateObject());
+        ASSERT_TRUE(pFrame->Create(nullptr, "leak"));
+        pFrame->SetWindowPos(nullptr, 20 + i % 9, 20, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+        CMenuBar bar;
+        CVRK_WGDIALOGBAR tools;
+        CVRK_WGPANEL toolPanel, dlgPanel;
+        CVRK_MENUWND menus[2];
+        CString rows[] = { "One", "Two", "----", "Three" };
+        ASSERT_EQ(1, bar.Create(pFrame, CBRS_TOP));
+        tools.m_pPanel = &toolPanel;
+        ASSERT_EQ(1, tools.Create(pFrame, CBRS_BOTTOM));
+        tools.m_sizeDefault = CSize(0, 30);
+        for (CVRK_MENUWND& m : menus)
+        {
+            ASSERT_EQ(1, m.Create(&bar, CVRK_MENUWND::KIND_MENUBAR, rows, 4, 0));
+            bar.AppendMenuCpt("Menu", &m);
+        }
+        pFrame->RecalcLayout();
+        pFrame->SendMessage(WM_NCPAINT, 1, 0);
+        pFrame->SendMessage(WM_NCHITTEST, 0, XY(300, 27));   // hover drawn on a title button
+        CMenuBarWGP& panel = *bar.m_pMenuPanel;
+        panel.DrawMe();
+        toolPanel.DrawMe();
+        // Menus dropped and switched in every tenth life: each shown menu
+        // and shadow is mapped by the X server (the menus' own leak check
+        // pops a thousand).
+        if (i % 10 == 0)
+        {
+            panel.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, XY(20, 10));
+            panel.SendMessage(WM_MOUSEMOVE, 0, XY(60, 10));
+            panel.SendMessage(i % 20 ? WM_KEYDOWN : WM_LBUTTONDOWN, i % 20 ? 'X' : MK_LBUTTON, XY(20, 10));
+        }
+        else
+            panel.SendMessage(WM_MOUSEMOVE, 0, XY(20 + i % 60, 10));
+        {
+            CVRK_DIALOGAU dlg(pFrame);
+            dlg.m_rcWindow.SetRect(0, 0, 120, 80);
+            dlg.m_pPanel = &dlgPanel;
+            ASSERT_EQ(1, dlg.Create(pFrame));
+            dlgPanel.DrawMe();
+            h = { pFrame->m_pSkinDC->m_hDC, panel.m_pBGDC->m_hDC, panel.m_bmpBG.m_hObject, panel.m_pSkinDC->m_hDC,
+                  toolPanel.m_pBGDC->m_hDC, toolPanel.m_bmpBG.m_hObject, dlgPanel.m_pBGDC->m_hDC,
+                  dlgPanel.m_bmpBG.m_hObject, menus[0].m_pBGDC->m_hDC, menus[1].m_bmpBG.m_hObject };
+            h.erase(std::remove(h.begin(), h.end(), (HANDLE)nullptr), h.end());
+        }
+        // The frame dies first in every other life, its bars first in the rest.
+        if (i % 2)
+            pFrame->DestroyWindow();
+        else
+        {
+            bar.DestroyWindow();
+            tools.DestroyWindow();
+            pFrame->DestroyWindow();
+        }
+    };
+    CheckLives(life);
 }
 
 } // namespace

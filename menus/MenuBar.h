@@ -1,0 +1,101 @@
+// The skinned menu bar of a frame window: CMenuBar, a 25-pixel docking bar,
+// hosts CMenuBarWGP, the panel that draws the row of captions from skin
+// 3014 and runs the menus. Hovering a caption lights it; a click drops its
+// popup menu (a kind-1 CVRK_MENUWND made with the CMenuBar as parent) and
+// puts the bar in menu mode, holding the mouse: moving across the captions
+// then switches menus without a click, and a click anywhere, a key or the
+// loss of the focus leaves it. The bar reports no row: a menu-bar menu acts
+// on its hot row in its own On_Click.
+//
+// Limits (where the behaviour is otherwise unwritten): at most 20 captions
+// and 20 menus (further ones are ignored); a caption without a menu lights
+// up but drops nothing; captions wider than the bar are drawn clipped and
+// still answer the pointer where they are visible. Captions and menus added
+// before the bar's window exists are ignored.
+#pragma once
+#include "wgdef.h"
+#include "VRK_WGPANEL.h"
+#include "VRK_WGDIALOGBAR.h"
+
+class CVRK_MENUWND;
+
+// One caption of the bar: its text, the x range it answers and its menu.
+struct WG_API CWGMenuBarItem
+{
+    CString m_strCaption;
+    long m_nLeft;
+    long m_nRight;
+    CVRK_MENUWND* m_pMenu;   // not owned; may be null
+};
+
+class WG_API CMenuBarWGP : public CVRK_WGPANEL
+{
+public:
+    enum { MAX_CAPTION = 20, BAR_HEIGHT = 25, SKIN_ID = 3014 };
+
+    // ---- data, in declared order
+    int m_bSkinPending;                     // skin 3014 not yet looked up
+    CDC* m_pSkinDC;
+    CBitmap m_bmpSkin;                      // empty: the shared skin 3014
+    CWGMenuBarItem m_Items[MAX_CAPTION];
+    CRect m_rcStrip;                        // (10, 0, end of the last caption, 25)
+    long m_nItemCount;
+    long m_nHotItem;                        // lit caption, -1 none
+    CVRK_MENUWND* m_pChildMenu[MAX_CAPTION];
+    long m_nChildCount;
+    int m_bMenuMode;                        // a menu is down and the bar holds the mouse
+    CVRK_MENUWND* m_pOpenMenu;              // menu of the caption last hovered
+
+    CMenuBarWGP();
+    virtual ~CMenuBarWGP();
+
+    // Adds a caption 7 pixels per byte wide, 10 pixels after the last one;
+    // a non-null menu also joins the bar's menus.
+    void AppendMenuCpt(CString strCaption, CVRK_MENUWND* pMenu);
+    void AddChildMenu(CVRK_MENUWND* pMenu);
+    // Closes the open menu and leaves menu mode.
+    void ReleaseMenu();
+
+    virtual void CreateMyBGDC();
+
+protected:
+    // The caption whose range holds x (ends included, or excluded), among
+    // the first m_nChildCount; -1 for none.
+    long CaptionAt(long x, BOOL bEndsIncluded) const;
+    CVRK_MENUWND* MenuOf(long nItem) const;
+    void PopupMenuOf(long nItem);
+    CPoint ToScreen(CPoint p) const;
+
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    // Another window took the mouse while a menu was down (a system drag,
+    // another popup): the menu closes, as it does on losing the focus.
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    DECLARE_MESSAGE_MAP()
+};
+
+class WG_API CMenuBar : public CVRK_WGDIALOGBAR
+{
+public:
+    CMenuBarWGP* m_pMenuPanel;   // owned; made with the window
+
+    CMenuBar();
+    virtual ~CMenuBar();
+
+    // Creates the bar in pParent (a frame) with the CBRS_ styles of nStyle.
+    // 1 on success.
+    int Create(CWnd* pParent, UINT nStyle);
+    // The control bar's size, 25 pixels high whatever the parent asks.
+    virtual CSize CalcDynamicLayout(int nLength, DWORD nMode);
+
+    void AddChildMenu(CVRK_MENUWND* pMenu);
+    void AppendMenuCpt(CString strCaption, CVRK_MENUWND* pMenu);
+    void ReleaseMenu();
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    DECLARE_MESSAGE_MAP()
+};
