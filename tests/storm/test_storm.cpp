@@ -156,12 +156,21 @@ public:
             for (CVRK_MENUWND* m : all)
                 m->m_rcExclude = CRect(-10000, -10000, 10000, 10000);
         }
+        for (int k = U(1, 4); k-- > 0;)
+            MenuAction(n, all);
+        m_nMenusOpen += m_pHotMenu != nullptr;
+    }
+
+    void MenuAction(long n, CVRK_MENUWND* const (&all)[3])
+    {
         CVRK_MENUWND* pMenu = all[U(0, 2)];
         for (CVRK_MENUWND* m : all)
             if (m->m_bShown && U(0, 3))
                 pMenu = m;   // mostly the open one
         const int a = U(0, 7);
-        const long x = U(-50, 300), y = U(-20, 100);
+        // Mostly on a row (the panel menu's first opens its submenu).
+        const long x = U(0, 3) ? U(0, 70) : U(-50, 300);
+        const long y = U(0, 3) ? U(0, pMenu->m_nItemCount - 1) * pMenu->m_nItemHeight + U(5, 20) : U(-20, 100);
         Note(Fmt("%ld menu %d on %d at %ld,%ld", n, a, (int)(std::find(all, all + 3, pMenu) - all), x, y));
         switch (a)
         {
@@ -169,14 +178,17 @@ public:
             pMenu->m_pOwnerWG = Count() && U(0, 1) ? m_panel.m_pWG[U(0, Count() - 1)] : nullptr;
             pMenu->Popup(U(-50, 1300), U(-50, 1050));
             break;
-        case 2: pMenu->SendMessage(WM_MOUSEMOVE, 0, XY(x, y)); break;
+        case 2:
+            if (!pMenu->m_bShown)
+                pMenu->Popup(U(-50, 1300), U(-50, 1050));
+            pMenu->SendMessage(WM_MOUSEMOVE, 0, XY(x, y));
+            break;
         case 3: pMenu->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, XY(x, y)); break;
         case 4: pMenu->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, XY(x, y)); break;
         case 5: PostAndPump(WM_KEYDOWN, 'M', KeyData('M', false)); PostAndPump(WM_KEYUP, 'M', KeyData('M', true)); break;
         case 6: ::SetCapture(m_host->TopWindow()->m_hWnd); ::ReleaseCapture(); break;
         case 7: pMenu->Shirk(); break;
         }
-        m_nMenusOpen += m_pHotMenu != nullptr;
     }
 
     // What must hold of the menus after any event.
