@@ -510,13 +510,12 @@ void MenuFigures(CWnd* pTop)
     std::vector<double> large, small;
     Interleave(20, 21, 20, [&] { move(menu200); }, [&] { move(menu20); }, large, small);
     const double ms = Median(small), ml = Median(large), growth = ms > 0 ? ml / ms : 0;
-    const double goal = (double)menu200.m_nItemCount / menu20.m_nItemCount;
     printf("{\"figure\":11,\"name\":\"menu_hot_move\",\"what\":\"one WM_MOUSEMOVE that moves the hot row "
-           "(whole menu repainted and copied to the screen) on %ld rows vs on 20 rows; the ratio is the growth, "
-           "the goal no worse than the row count's\",\"unit\":\"us\",\"rows_small\":20,\"rows_large\":%ld,"
-           "\"small_median\":%s,\"large_median\":%s,\"ratio\":%s,\"goal\":%s,\"goal_met\":%s,\"reps\":%d}\n",
+           "(whole menu repainted and copied to the screen) on %ld rows vs on 20 rows; the ratio is the growth "
+           "(no goal: it shows how the cost grows)\",\"unit\":\"us\",\"rows_small\":20,\"rows_large\":%ld,"
+           "\"small_median\":%s,\"large_median\":%s,\"ratio\":%s,\"goal\":null,\"goal_met\":null,\"reps\":%d}\n",
            menu200.m_nItemCount, menu200.m_nItemCount, Num(ms).c_str(), Num(ml).c_str(), Num(growth).c_str(),
-           Num(goal).c_str(), growth <= goal ? "true" : "false", (int)small.size());
+           (int)small.size());
     fflush(stdout);
     menu20.Shirk();
     menu200.Shirk();
