@@ -3,7 +3,7 @@
 // times, are what compare between runs on a noisy machine). Prints one JSON
 // line per figure on stdout; progress goes to stderr.
 //
-// Figures 1-3 and 6-13 run here. Figures 4 and 5 run in fresh child processes
+// Figures 1-3 and 6-15 run here. Figures 4 and 5 run in fresh child processes
 // (wg_bench_child.exe), because start-up must include loading wg.dll and
 // memory is only comparable in processes that did nothing else before.
 #include "wg.h"
@@ -641,6 +641,83 @@ void ListFigures()
     top.DestroyWindow();
     PumpAll();
     AfxDeleteTempMaps();
+// ---- Figures 14-15: popup menus.
+
+// Owner of the native menus: once the menu loop has nothing left to do (the
+// menu has painted), a posted cancel ends it.
+LRESULT CALLBACK CancelMenuOnIdle(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_ENTERIDLE && wParam == MSGF_MENU)
+        ::PostMessageA(hWnd, WM_CANCELMODE, 0, 0);
+    return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+}
+
+void MenuFigures(CWnd* pTop)
+{
+    // 10. A 20-row menu popped up until painted and closed, against
+    // TrackPopupMenu of a native menu with the same rows.
+    fprintf(stderr, "wg_bench: menu popup\n");
+    std::vector<CString> rows;
+    for (int i = 0; i < 200; ++i)
+    {
+        CString s;
+        s.Format(i % 7 == 3 ? "\xB2\xCB\xB5\xA5 row %d" : "Menu row %d", i);   // GBK "菜单"
+        rows.push_back(s);
+    }
+    CVRK_MENUWND menu20, menu200;
+    menu20.Create(pTop, 0, rows.data(), 20, 0);
+    menu200.Create(pTop, 0, rows.data(), 200, 0);
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = CancelMenuOnIdle;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "WG bench menu owner";
+    ::RegisterClassA(&wc);
+    HWND hOwner = ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 700, 0, 10, 10, nullptr,
+                                    nullptr, wc.hInstance, nullptr);
+    HMENU hMenu = ::CreatePopupMenu();
+    for (int i = 0; i < 20; ++i)
+        ::AppendMenuA(hMenu, MF_STRING, 100 + i, rows[i]);
+    std::vector<double> lib, nat;
+    Interleave(3, 21, 3,
+               [&] {
+                   menu20.Popup(300, 100);
+                   ::GdiFlush();
+                   menu20.Shirk();
+                   PumpAll();
+               },
+               [&] { ::TrackPopupMenu(hMenu, TPM_LEFTALIGN | TPM_TOPALIGN, 300, 100, 0, hOwner, nullptr); },
+               lib, nat);
+    TimedFigure(14, "menu_popup",
+                "CVRK_MENUWND Popup of a 20-row menu (back buffer painted, copied to the screen, shadow shown) and "
+                "Shirk vs TrackPopupMenu of a native 20-row menu, ended by a WM_CANCELMODE posted once its loop "
+                "is idle (painted)",
+                menu20.m_hWnd && hMenu ? "" : ",\"failed\":true", lib, nat, 1.0);
+    ::DestroyMenu(hMenu);
+    ::DestroyWindow(hOwner);
+
+    // 11. One mouse move that changes the hot row (a whole repaint, as the
+    // menu does on every move) on 20 rows and on the most a menu holds (200
+    // captions give 100 rows); the ratio is the growth.
+    fprintf(stderr, "wg_bench: menu hot row\n");
+    menu20.Popup(300, 100);
+    menu200.Popup(500, 0);
+    long nMove = 0;
+    auto move = [&](CVRK_MENUWND& m) {
+        const long nRow = 3 + (nMove++ & 1);
+        m.SendMessage(WM_MOUSEMOVE, 0, XY(20, nRow * m.m_nItemHeight + 10));
+    };
+    std::vector<double> large, small;
+    Interleave(20, 21, 20, [&] { move(menu200); }, [&] { move(menu20); }, large, small);
+    const double ms = Median(small), ml = Median(large), growth = ms > 0 ? ml / ms : 0;
+    printf("{\"figure\":15,\"name\":\"menu_hot_move\",\"what\":\"one WM_MOUSEMOVE that moves the hot row "
+           "(whole menu repainted and copied to the screen) on %ld rows vs on 20 rows; the ratio is the growth "
+           "(no goal: it shows how the cost grows)\",\"unit\":\"us\",\"rows_small\":20,\"rows_large\":%ld,"
+           "\"small_median\":%s,\"large_median\":%s,\"ratio\":%s,\"goal\":null,\"goal_met\":null,\"reps\":%d}\n",
+           menu200.m_nItemCount, menu200.m_nItemCount, Num(ms).c_str(), Num(ml).c_str(), Num(growth).c_str(),
+           (int)small.size());
+    fflush(stdout);
+    menu20.Shirk();
+    menu200.Shirk();
 }
 
 } // namespace
@@ -776,6 +853,7 @@ int main()
     MessageBoxFigure();
 
     ListFigures();
+    MenuFigures(&top);
 
     host.reset();
     set.Clear();

@@ -12,6 +12,7 @@
 #include "gallery_choices.h"
 #include "gallery_windows.h"
 #include "gallery_lists.h"
+#include "gallery_menus.h"
 #include "gallery_probe.h"
 #include <string.h>
 
@@ -24,13 +25,14 @@ class CGalleryPanel : public CVRK_WGPANEL
 public:
     // The page column down the left side, its separator and the pages' area.
     enum { NAV_X = 12, NAV_Y = 20, NAV_W = 80, NAV_H = 20, NAV_STEP = 26, SEPARATOR_X = 100, PAGE_X = 120, PAGE_Y = 30 };
-    enum { PAGES = 4 };
+    enum { PAGES = 5 };
 
     CGalleryButtons m_buttons;
     CGalleryChoices m_choices;
     CGalleryWindows m_windows;
+    CGalleryMenus m_menus;
     CGalleryLists m_lists;
-    CGalleryPage* const m_pages[PAGES] = { &m_buttons, &m_choices, &m_windows, &m_lists };
+    CGalleryPage* const m_pages[PAGES] = { &m_buttons, &m_choices, &m_windows, &m_menus, &m_lists };
     CWG_LabelButton m_lnkPage[PAGES];
     int m_nPage = -1;
 
@@ -161,7 +163,9 @@ private:
             m_panel.ShowPage(i, TRUE);
             CString strPage = m_panel.m_pages[i]->Name();
             strPage.MakeLower();
+            m_panel.m_pages[i]->BeforeScreenshot();
             m_bSaved &= SaveScreenshot(strBase + "-" + strPage + ".png");
+            m_panel.m_pages[i]->AfterScreenshot();
         }
         m_bSaved &= SaveScreenshot(m_strScreenshot);   // the first page is showing
         EndDialog(m_bSaved ? IDOK : IDABORT);

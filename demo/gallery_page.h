@@ -34,6 +34,9 @@ public:
                 m_pPanel->m_pWG[i]->m_bVisible = bShow;
     }
     BOOL Owns(long nIndex) const { return nIndex >= m_nFirst && nIndex < m_nEnd; }
+    // Around the page's picture: a page may open its popups for it.
+    virtual void BeforeScreenshot() {}
+    virtual void AfterScreenshot() {}
 
 protected:
     CVRK_WGPANEL* m_pPanel = nullptr;

@@ -185,7 +185,13 @@ int CVRK_MENUWND::Create(CWnd* pParent, long nKind, CString* pCaptions, long nCo
     }
     if (!CreateIndirect(m_pDlgTemplate, pParent))
         return 0;
-    return m_Shadow.Create(this, 0, 0) > 0 ? 1 : 0;
+    if (m_Shadow.Create(this, 0, 0) <= 0)
+        return 0;
+    // The shadow is placed right behind the menu, which is topmost: made
+    // topmost itself, it stays there when the menu's owner is activated
+    // (Wine otherwise puts the owner above it, docs/wine.md).
+    ::SetWindowPos(m_Shadow.m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return 1;
 }
 
 void CVRK_MENUWND::AddChildMenu(CVRK_MENUWND* pChild)

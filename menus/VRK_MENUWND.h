@@ -29,8 +29,10 @@
 // - An eleventh menu of a panel is not registered and reports menu id -1
 //   to the panel, which still sees it open in m_pPopMenu.
 // - A panel that dies before its menu is no longer told anything; a menu
-//   that dies while open clears its panel's m_pPopMenu. The owner element
-//   must outlive the menu or clear m_pOwnerWG.
+//   that dies while open clears its panel's m_pPopMenu. A submenu that dies
+//   leaves an empty child slot in its parent menu; a child added with
+//   AddChildMenu to another menu than its parent, and the owner element,
+//   must outlive the menu (or the application clears the pointer).
 // - The menu-bar owner (kind 1) is reached through the menu bar; until a
 //   menu bar is set, ShirkMeAndParent of a kind-1 menu hides the menu only.
 // - Keys: a shown menu closes on any key that reaches it or its panel (the

@@ -492,4 +492,71 @@ TEST_F(Leak, AThousandLivesOfEachFrameClassReleaseEveryHandle)
     CheckLives(life);
 }
 
+// A thousand popups of a three-level menu with icons, in four lives of 250
+// (the menu a panel's in odd lives, free-standing in even ones): each level
+// opened by the pointer, then a row of the deepest chosen (the chain
+// closes) or a key pressed. Popping up again holds no more handles than the
+// first popup did, and every handle is gone once the menus die.
+TEST_F(Leak, AThousandPopupsOfAThreeLevelMenuReleaseEveryHandle)
+{
+    auto life = [&](int nLife, int nPopups, std::vector<HANDLE>& h) {
+        CVRK_WGPANEL panel;
+        CVRK_MENUWND top, sub, deep;
+        CString rows[] = { ">sub", "----", "plain", "\xB4\xF2\xBF\xAA" }, subRows[] = { "a", ">deep" }, deepRows[] = { "x", "y" };
+        if (nLife % 2)
+        {
+            ASSERT_TRUE(panel.Create(&m_top));
+        }
+        ASSERT_EQ(1, top.Create(nLife % 2 ? (CWnd*)&panel : &m_top, nLife % 2 ? 3 : 0, rows, 4, 3009));
+        ASSERT_EQ(1, sub.Create(&top, 2, subRows, 2, 3006));
+        ASSERT_EQ(1, deep.Create(&sub, 2, deepRows, 2, 0));
+        auto send = [&](CVRK_MENUWND& m, long nRow, UINT msg) {
+            const CPoint pt(m.m_rcWindow.left + 10, m.m_rcWindow.top + nRow * m.m_nItemHeight + 8);
+            top.SendMessage(msg, 0, XY(pt.x - top.m_rcWindow.left, pt.y - top.m_rcWindow.top));
+        };
+        LONG gdi1 = 0, dc1 = 0;
+        for (int i = 0; i < nPopups; ++i)
+        {
+            top.Popup(100 + i % 50, 100);
+            send(top, 0, WM_MOUSEMOVE);
+            send(sub, 1, WM_MOUSEMOVE);
+            send(deep, 1, WM_MOUSEMOVE);
+            ASSERT_TRUE(deep.m_bShown) << "popup " << i;
+            if (i % 3)
+                send(deep, 1, WM_LBUTTONDOWN);
+            else
+                top.SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+            ASSERT_FALSE(top.m_bShown || sub.m_bShown || deep.m_bShown) << "popup " << i;
+            AfxDeleteTempMaps();
+            if (i == 0)
+                gdi1 = AfxGetLiveGdiObjectCount(), dc1 = AfxGetLiveDCCount();
+            ASSERT_EQ(gdi1, AfxGetLiveGdiObjectCount()) << "popup " << i;
+            ASSERT_EQ(dc1, AfxGetLiveDCCount()) << "popup " << i;
+        }
+        h.clear();
+        for (CVRK_MENUWND* m : { &top, &sub, &deep })
+            for (HANDLE x : { (HANDLE)m->m_bmpBG.m_hObject, (HANDLE)m->m_bmpIcon.m_hObject, (HANDLE)m->m_pBGDC->m_hDC,
+                              (HANDLE)m->m_pIconDC->m_hDC, (HANDLE)m->m_pArrowDC->m_hDC, (HANDLE)m->m_Shadow.m_bmpLayer.m_hObject })
+                if (x)
+                    h.push_back(x);
+    };
+    std::vector<HANDLE> handles;
+    life(1, 1, handles);   // shared skins load once
+    Pump();
+    AfxDeleteTempMaps();
+    const LONG gdi0 = AfxGetLiveGdiObjectCount(), dc0 = AfxGetLiveDCCount();
+    for (int nLife = 0; nLife < 4; ++nLife)
+    {
+        life(nLife, 250, handles);
+        ASSERT_FALSE(HasFatalFailure()) << "life " << nLife;
+        EXPECT_GE(handles.size(), 15u);
+        for (HANDLE h : handles)
+            ASSERT_EQ(0u, ::GetObjectType((HGDIOBJ)h)) << "life " << nLife << ": handle " << h << " outlived its menu";
+        Pump();
+        AfxDeleteTempMaps();
+        ASSERT_EQ(gdi0, AfxGetLiveGdiObjectCount()) << "life " << nLife;
+        ASSERT_EQ(dc0, AfxGetLiveDCCount()) << "life " << nLife;
+    }
+}
+
 } // namespace

@@ -10,6 +10,7 @@
 #include "wgtest.h"
 #include "wgkinds.h"
 #include "deadtrap.h"
+#include <algorithm>
 #include <functional>
 #include <deque>
 #include <random>
@@ -131,7 +132,93 @@ public:
     CWG_Tip m_tip;
     CWG_LayerWindow m_layer;
 
-    explicit Storm(unsigned long long seed) : m_rng(seed) {}
+    // Menus: the panel's own with a submenu, and two free-standing ones
+    // owned by an element picked at random. Their exclusion rectangles
+    // cover the screen: a closing click is never replayed into the queue
+    // the storm pumps.
+    CVRK_MENUWND m_menuPanel, m_menuSub, m_menuFree[2];
+    CVRK_MENUWND* m_pHotMenu = nullptr;   // the application's hot-menu variable
+    long m_nMenusOpen = 0;                // menu events that left a menu open
+
+    explicit Storm(unsigned long long seed) : m_rng(seed) { CVRK_MENUWND::ppCommonHotMenu = &m_pHotMenu; }
+    ~Storm() { CVRK_MENUWND::ppCommonHotMenu = nullptr; }
+
+    void Menus(long n)
+    {
+        CVRK_MENUWND* all[] = { &m_menuPanel, &m_menuFree[0], &m_menuFree[1] };
+        if (!m_menuPanel.m_hWnd)
+        {
+            CString rows[] = { ">more", "one", "----", "\xB6\xFE two" }, sub[] = { "a", "b" }, free[] = { "x", "----", ">y" };
+            m_menuPanel.Create(&m_panel, 3, rows, 4, 0);
+            m_menuSub.Create(&m_menuPanel, 2, sub, 2, 0);
+            for (CVRK_MENUWND& m : m_menuFree)
+                m.Create(&m_panel, 0, free, 3, 0);
+            for (CVRK_MENUWND* m : all)
+                m->m_rcExclude = CRect(-10000, -10000, 10000, 10000);
+        }
+        for (int k = U(1, 4); k-- > 0;)
+            MenuAction(n, all);
+        m_nMenusOpen += m_pHotMenu != nullptr;
+    }
+
+    void MenuAction(long n, CVRK_MENUWND* const (&all)[3])
+    {
+        CVRK_MENUWND* pMenu = all[U(0, 2)];
+        for (CVRK_MENUWND* m : all)
+            if (m->m_bShown && U(0, 3))
+                pMenu = m;   // mostly the open one
+        const int a = U(0, 7);
+        // Mostly on a row (the panel menu's first opens its submenu).
+        const long x = U(0, 3) ? U(0, 70) : U(-50, 300);
+        const long y = U(0, 3) ? U(0, pMenu->m_nItemCount - 1) * pMenu->m_nItemHeight + U(5, 20) : U(-20, 100);
+        Note(Fmt("%ld menu %d on %d at %ld,%ld", n, a, (int)(std::find(all, all + 3, pMenu) - all), x, y));
+        switch (a)
+        {
+        case 0: case 1:
+            pMenu->m_pOwnerWG = Count() && U(0, 1) ? m_panel.m_pWG[U(0, Count() - 1)] : nullptr;
+            pMenu->Popup(U(-50, 1300), U(-50, 1050));
+            break;
+        case 2:
+            if (!pMenu->m_bShown)
+                pMenu->Popup(U(-50, 1300), U(-50, 1050));
+            pMenu->SendMessage(WM_MOUSEMOVE, 0, XY(x, y));
+            break;
+        case 3: pMenu->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, XY(x, y)); break;
+        case 4: pMenu->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, XY(x, y)); break;
+        case 5: PostAndPump(WM_KEYDOWN, 'M', KeyData('M', false)); PostAndPump(WM_KEYUP, 'M', KeyData('M', true)); break;
+        case 6: ::SetCapture(m_host->TopWindow()->m_hWnd); ::ReleaseCapture(); break;
+        case 7: pMenu->Shirk(); break;
+        }
+    }
+
+    // What must hold of the menus after any event.
+    std::string CheckMenus() const
+    {
+        if (!m_menuPanel.m_hWnd)
+            return "";
+        const CVRK_MENUWND* all[] = { &m_menuPanel, &m_menuFree[0], &m_menuFree[1], &m_menuSub };
+        const HWND hCapture = ::GetCapture();
+        int nShown = 0;
+        for (const CVRK_MENUWND* m : all)
+        {
+            if (!m->m_bShown != !::IsWindowVisible(m->m_hWnd))
+                return Fmt("a menu says shown %d, its window disagrees", m->m_bShown);
+            if (m->m_bShown && m != &m_menuSub && (++nShown, hCapture != m->m_hWnd))
+                return "a menu is open without the capture";
+            if (!m->m_bShown && hCapture == m->m_hWnd)
+                return "a closed menu holds the capture";
+        }
+        if (nShown > 1)
+            return Fmt("%d menus open at once", nShown);
+        if (m_menuSub.m_bShown && !m_menuPanel.m_bShown)
+            return "a submenu is open under a closed menu";
+        if ((m_panel.m_pPopMenu != nullptr) != (m_menuPanel.m_bShown != 0) ||
+            (m_panel.m_pPopMenu && m_panel.m_pPopMenu != &m_menuPanel))
+            return "the panel's open menu disagrees with its menu";
+        if (m_pHotMenu && !m_pHotMenu->m_bShown)
+            return "the hot-menu variable holds a closed menu";
+        return "";
+    }
 
     void Popups(long n)
     {
@@ -359,6 +446,7 @@ public:
             1,  // 22 repaint (DrawMe or WM_PAINT)
             2,  // 23 mouse activation
             2,  // 24 a tip or a layered window opens, fades or closes
+            4,  // 25 a menu opens, is moved over, clicked, keyed, loses the capture or closes
         };
         int total = 0;
         for (int w : weights)
@@ -550,6 +638,12 @@ public:
             e = Unchanged();
             Popups(n);
             break;
+        case 25:
+            // A menu taking the capture lets the mouse owner go.
+            e = NowSame();
+            e.bMouseSameOrNone = true;
+            Menus(n);
+            break;
         }
         return e;
     }
@@ -609,6 +703,9 @@ public:
             return Fmt("the layered window says shown %d, its window disagrees", m_layer.GetInDir());
         if (!bLastKnown)
             return "m_pLastWG points to no element of the panel";
+        const std::string strMenus = CheckMenus();
+        if (!strMenus.empty())
+            return strMenus;
         if (e.bActive)
         {
             if (nNow != e.nNow)
@@ -674,7 +771,11 @@ TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)
             long nPreNow = storm.m_panel.m_nNowWG, nPreOwner = storm.m_panel.m_nMouseWG;
             const long nPreKill = storm.m_panel.m_nKillFocus;
             const long nPreMeddles = storm.m_nMeddles;
+            // Keys through the pump close the panel's open menu instead.
+            const bool bPanelMenu = storm.m_panel.m_pPopMenu != nullptr;
             Expect e = storm.Event(i);
+            if (bPanelMenu)
+                e.bActive = false;
             // A meddling hook changed the panel on purpose: the routing
             // expectation of this event no longer applies, the rules do.
             if (storm.m_nMeddles != nPreMeddles)
@@ -712,6 +813,7 @@ TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)
         EXPECT_GT(storm.m_nNowChanges, 0) << hosts[h].name;
         EXPECT_GT(storm.m_nOwnerChanges, 0) << hosts[h].name;
         EXPECT_GT(storm.m_panel.m_nCommands, 0) << hosts[h].name;
+        EXPECT_GT(storm.m_nMenusOpen, 0) << hosts[h].name;
         if (bMeddle)
         {
             EXPECT_GT(storm.m_nMeddles, 0) << hosts[h].name;
