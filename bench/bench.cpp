@@ -641,6 +641,8 @@ void ListFigures()
     top.DestroyWindow();
     PumpAll();
     AfxDeleteTempMaps();
+}
+
 // ---- Figures 14-15: popup menus.
 
 // Owner of the native menus: once the menu loop has nothing left to do (the
