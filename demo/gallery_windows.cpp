@@ -65,6 +65,8 @@ int CGalleryWindows::Build(long x, long y)
     // The second dialog opens centred on the gallery, over these buttons.
     nOk &= m_btnModal.Create(m_pPanel, "Open modal dialog", x, y + 60, 150, 19, FALSE);
     nOk &= m_btnModeless.Create(m_pPanel, "Open modeless dialog", x + 160, y + 60, 150, 19, FALSE);
+    nOk &= m_btnFrameless.Create(m_pPanel, "Frameless dialog", x + 320, y + 60, 120, 19, FALSE);
+    GalleryProbe::AddElement("frameless", &m_btnFrameless);
     GalleryProbe::AddElement("modal", &m_btnModal);
     GalleryProbe::AddElement("modeless", &m_btnModeless);
     nOk &= BuildLayered(x, y + 120);
@@ -80,6 +82,8 @@ BOOL CGalleryWindows::OnWGCommand(long nIndex, long nCode)
         OpenModal();
     else if (nCode == 5 && nIndex == m_btnModeless.m_nIndex)
         OpenModeless();
+    else if (nCode == 5 && nIndex == m_btnFrameless.m_nIndex)
+        OpenFrameless();
     else
         return OnLayeredCommand(nIndex, nCode);
     return TRUE;
@@ -118,8 +122,8 @@ CBarPanel::~CBarPanel() { GalleryProbe::Forget(this); }
 
 void CBarPanel::OnWGCommand(long nIndex, long nCode)
 {
-    if (nCode == 5 && nIndex == m_btnFrameless.m_nIndex && m_pPage)
-        m_pPage->OpenFrameless();
+    if (nCode == 5 && nIndex == m_btnHello.m_nIndex && m_pPage)
+        m_pPage->OnBarButton();
 }
 
 CFramelessPanel::~CFramelessPanel() { GalleryProbe::Forget(this); }
@@ -158,8 +162,8 @@ int CGalleryWindows::BuildBar()
     m_bar.m_sizeDefault = CSize(0, CBarPanel::HEIGHT);
     int nOk = m_barPanel.m_lblText.Create(&m_barPanel, 10, 5, 300);
     m_barPanel.m_lblText.m_strCaption = "A dialog bar docked at the bottom of the frame";
-    nOk &= m_barPanel.m_btnFrameless.Create(&m_barPanel, "Open frameless dialog", 330, 6, 150, 19, FALSE);
-    GalleryProbe::AddElement("frameless", &m_barPanel.m_btnFrameless);
+    nOk &= m_barPanel.m_btnHello.Create(&m_barPanel, "Press me", 330, 6, 100, 19, FALSE);
+    GalleryProbe::AddElement("bar.button", &m_barPanel.m_btnHello);
     m_bar.EnableDocking(CBRS_ALIGN_BOTTOM);
     pFrame->DockControlBar(&m_bar, AFX_IDW_DOCKBAR_BOTTOM);
     pFrame->ShowControlBar(&m_bar, FALSE, FALSE);

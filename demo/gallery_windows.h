@@ -3,7 +3,7 @@
 // result in the gallery's title; a second skinned dialog opens modally or
 // modelessly; the layered windows, shadows and tips have a row of their own
 // (BuildLayered). While the page shows, a dialog bar is docked at the
-// bottom of the gallery; its button opens a frameless dialog.
+// bottom of the gallery; a button opens a frameless dialog.
 #pragma once
 #include "gallery_page.h"
 
@@ -66,14 +66,13 @@ public:
 
 class CGalleryWindows;
 
-// The dialog bar's panel: a label and the button that opens the frameless
-// dialog.
+// The dialog bar's panel: a label and a button that reports to the title.
 class CBarPanel : public CVRK_WGPANEL
 {
 public:
     enum { HEIGHT = 32 };
     CWG_Label m_lblText;
-    CWG_Button m_btnFrameless;
+    CWG_Button m_btnHello;
     CGalleryWindows* m_pPage = nullptr;
 
     virtual ~CBarPanel();
@@ -84,13 +83,14 @@ class CGalleryWindows : public CGalleryPage
 {
 public:
     CWG_Button m_btnBoxOne, m_btnBoxThree;
-    CWG_Button m_btnModal, m_btnModeless;
+    CWG_Button m_btnModal, m_btnModeless, m_btnFrameless;
 
     CGalleryWindows();
     virtual const char* Name() const { return "Windows"; }
     virtual BOOL OnWGCommand(long nIndex, long nCode);
     // Opens (or brings back) the frameless dialog, centred on the gallery.
     void OpenFrameless();
+    void OnBarButton() { ShowInTitle("WG Gallery - the dialog bar's button was pressed"); }
     void CloseFrameless() { m_framelessPanel.OnWGCommand(m_framelessPanel.m_btnClose.m_nIndex, 5); }
 
 protected:

@@ -307,8 +307,13 @@ def run(g):
     l, t, r, b = st.windows[0].rect
     click(g, ((l + r) // 2, t + (b - t) * 5 // 8))   # the third of four rows
     st = g.settle('page "Windows" from the menu', lambda s: not dropped(s, pages) and 'modal' in s.elements
-                  and 'frameless' in s.elements and 'normal' not in s.elements)
+                  and 'bar.button' in s.elements and 'normal' not in s.elements)
     yield 'page chosen in the menu bar'
+
+    click(g, st.center('bar.button'))
+    st = g.settle('title after the dialog bar\'s button',
+                  lambda s: title(s) == 'WG Gallery - the dialog bar\'s button was pressed')
+    yield 'dialog bar'
 
     for n, close in ((1, 'mouse'), (2, 'Escape')):
         click(g, st.center('modal'))
