@@ -3,7 +3,7 @@
 // times, are what compare between runs on a noisy machine). Prints one JSON
 // line per figure on stdout; progress goes to stderr.
 //
-// Figures 1-3 and 6-15 run here. Figures 4 and 5 run in fresh child processes
+// Figures 1-3 and 6-21 run here. Figures 4 and 5 run in fresh child processes
 // (wg_bench_child.exe), because start-up must include loading wg.dll and
 // memory is only comparable in processes that did nothing else before.
 #include "wg.h"
@@ -81,17 +81,42 @@ LPARAM XY(long x, long y) { return MAKELPARAM((WORD)(short)x, (WORD)(short)y); }
 
 // A bare top-level window for the native controls, the way a plain Win32
 // program would host them.
-HWND MakeNativeHost(int x, int y)
+// Registers a plain window class (DefWindowProc, button-face background);
+// returns its name.
+const char* RegisterPlainClass(const char* pszName)
 {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = ::DefWindowProcA;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = "WG bench native host";
+    wc.lpszClassName = pszName;
     ::RegisterClassA(&wc);
-    return ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, x, y, HOST_W,
-                             HOST_H, nullptr, nullptr, wc.hInstance, nullptr);
+    return pszName;
+}
+
+HWND MakeNativeHost(int x, int y)
+{
+    return ::CreateWindowExA(0, RegisterPlainClass("WG bench native host"), "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                             x, y, HOST_W, HOST_H, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+}
+
+// The 200 native peers of the mix on hParent, with the library's font.
+std::vector<HWND> MakeNativeControls(HWND hParent, const std::vector<const ElementKind*>& kinds, HFONT hFont)
+{
+    std::vector<HWND> natives;
+    for (int i = 0; i < ELEMENTS; ++i)
+    {
+        const ElementKind& k = *kinds[i % kinds.size()];
+        long x, y;
+        Cell(i, x, y);
+        HWND h = ::CreateWindowExA(0, k.nativeClass, k.nativeText, WS_CHILD | WS_VISIBLE | k.nativeStyle, x, y,
+                                   std::min(k.w, (long)MAX_W), std::min(k.h, (long)MAX_H), hParent,
+                                   (HMENU)(INT_PTR)(100 + i), ::GetModuleHandleA(nullptr), nullptr);
+        ::SendMessageA(h, WM_SETFONT, (WPARAM)hFont, FALSE);
+        natives.push_back(h);
+    }
+    return natives;
 }
 
 class LibTop : public CWnd
@@ -722,6 +747,177 @@ void MenuFigures(CWnd* pTop)
     menu200.Shirk();
 }
 
+
+// ---- Figures 20-21: a frame window with a menu bar.
+
+enum { BAR_MENUS = 8, MENU_ROWS = 6 };
+
+// The library's frame as an application builds it: a skinned frame, a menu
+// bar of 8 captions with their menus, and a 200-element panel as its pane.
+// Deleting it destroys the frame window first (the frame deletes itself).
+struct LibFrame
+{
+    CVRK_FRAMEWND* pFrame = nullptr;
+    CMenuBar bar;
+    CVRK_MENUWND menus[BAR_MENUS];
+    CVRK_WGPANEL panel;
+    ElementSet set;
+    double usFrame = 0, usMenus = 0;   // creating the frame; the bar and its menus
+
+    BOOL Build(const std::vector<const ElementKind*>& kinds)
+    {
+        const double t0 = NowUs();
+        pFrame = static_cast<CVRK_FRAMEWND*>(RUNTIME_CLASS(CVRK_FRAMEWND)->CreateObject());
+        if (!pFrame->Create(nullptr, "wg bench frame"))
+            return FALSE;
+        pFrame->SetWindowPos(nullptr, 0, 0, HOST_W + 8, HOST_H + 33 + CMenuBarWGP::BAR_HEIGHT,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+        const double t1 = NowUs();
+        usFrame = t1 - t0;
+        if (bar.Create(pFrame, CBRS_TOP) != 1)
+            return FALSE;
+        CString rows[MENU_ROWS] = { "Open", "Save", "----", "Close", "Print", "Exit" };
+        for (int i = 0; i < BAR_MENUS; ++i)
+        {
+            if (!menus[i].Create(&bar, CVRK_MENUWND::KIND_MENUBAR, rows, MENU_ROWS, 0))
+                return FALSE;
+            CString strCaption;
+            strCaption.Format("Menu%d", i + 1);
+            bar.AppendMenuCpt(strCaption, &menus[i]);
+        }
+        bar.EnableDocking(CBRS_ALIGN_TOP);
+        pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+        usMenus = NowUs() - t1;
+        if (!panel.Create(static_cast<CWnd*>(pFrame)))
+            return FALSE;
+        ::SetWindowLongPtrA(panel.m_hWnd, GWLP_ID, AFX_IDW_PANE_FIRST);
+        for (int i = 0; i < ELEMENTS; ++i)
+        {
+            const ElementKind& k = *kinds[i % kinds.size()];
+            long x, y;
+            Cell(i, x, y);
+            set.Add(k, &panel, x, y, std::min(k.w, (long)MAX_W), std::min(k.h, (long)MAX_H));
+        }
+        pFrame->RecalcLayout();   // sizes and paints the pane's back buffer
+        pFrame->ShowWindow(SW_SHOWNA);
+        ::RedrawWindow(pFrame->m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        ::GdiFlush();
+        return TRUE;
+    }
+    ~LibFrame()
+    {
+        if (pFrame && pFrame->m_hWnd)
+            pFrame->DestroyWindow();
+        PumpAll();
+    }
+};
+
+// The native peer: an overlapped window with a real menu bar of 8 popups
+// and the 200 native controls.
+HWND MakeNativeFrame(const std::vector<const ElementKind*>& kinds, HFONT hFont)
+{
+    const char* pszClass = RegisterPlainClass("WG bench native frame");
+    HMENU hMenu = ::CreateMenu();
+    static const char* const rows[MENU_ROWS] = { "Open", "Save", nullptr, "Close", "Print", "Exit" };
+    for (int i = 0; i < BAR_MENUS; ++i)
+    {
+        HMENU hPopup = ::CreatePopupMenu();
+        for (int r = 0; r < MENU_ROWS; ++r)
+            ::AppendMenuA(hPopup, rows[r] ? MF_STRING : MF_SEPARATOR, 1000 + 10 * i + r, rows[r]);
+        char szCaption[16];
+        snprintf(szCaption, sizeof(szCaption), "Menu%d", i + 1);
+        ::AppendMenuA(hMenu, MF_POPUP, (UINT_PTR)hPopup, szCaption);
+    }
+    HWND hFrame = ::CreateWindowExA(0, pszClass, "native frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
+                                    HOST_W + 8, HOST_H + 33 + 20, nullptr, hMenu, ::GetModuleHandleA(nullptr),
+                                    nullptr);
+    MakeNativeControls(hFrame, kinds, hFont);
+    ::ShowWindow(hFrame, SW_SHOWNA);
+    ::RedrawWindow(hFrame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ::GdiFlush();
+    return hFrame;
+}
+
+void FrameFigures(const std::vector<const ElementKind*>& kinds, HFONT hFont, const std::string& mixField)
+{
+    // 14. Start-up of a frame with a menu bar and 200 elements, in this
+    // process after a warm-up (the DLLs, skins and classes are loaded).
+    fprintf(stderr, "wg_bench: frame start-up\n");
+    {
+        std::vector<double> frames, menus;
+        auto libSample = [&] {
+            LibFrame* p = new LibFrame;
+            double t0 = NowUs();
+            const BOOL bOk = p->Build(kinds);
+            const double t = NowUs() - t0;
+            frames.push_back(p->usFrame);
+            menus.push_back(p->usMenus);
+            delete p;
+            return bOk ? t : -1;
+        };
+        auto nativeSample = [&] {
+            double t0 = NowUs();
+            HWND h = MakeNativeFrame(kinds, hFont);
+            const double t = NowUs() - t0;
+            ::DestroyWindow(h);
+            PumpAll();
+            return t;
+        };
+        // Alternating, the order swapped every repetition; two warm-ups.
+        std::vector<double> lib, nat;
+        for (int r = 0; r < 2 + 15; ++r)
+            for (int side = 0; side < 2; ++side)
+            {
+                const bool bLib = (side == 0) == (r % 2 == 0);
+                const double t = bLib ? libSample() : nativeSample();
+                if (r >= 2 && t >= 0)
+                    (bLib ? lib : nat).push_back(t);
+            }
+        TimedFigure(20, "frame_startup",
+                    "creating a skinned frame with a menu bar of 8 menus (6 rows each) and a 200-element panel "
+                    "as its pane, to its first full paint, vs an overlapped window with a native menu bar (an "
+                    "HMENU of 8 popups) and 200 native controls, to theirs; in-process after a warm-up",
+                    ",\"lib_frame_median\":" + Num(Median(frames)) + ",\"lib_bar_and_menus_median\":" +
+                        Num(Median(menus)) + mixField,
+                    lib, nat, 0.5);
+    }
+
+    // 15. Switching menus by moving across the bar while one is down.
+    fprintf(stderr, "wg_bench: menu switch\n");
+    {
+        std::unique_ptr<LibFrame> p(new LibFrame);
+        if (!p->Build(kinds))
+            return;
+        CMenuBarWGP& bar = *p->bar.m_pMenuPanel;
+        const LPARAM at[2] = { XY((bar.m_Items[0].m_nLeft + bar.m_Items[0].m_nRight) / 2, 12),
+                               XY((bar.m_Items[1].m_nLeft + bar.m_Items[1].m_nRight) / 2, 12) };
+        bar.SendMessage(WM_MOUSEMOVE, 0, at[0]);
+        bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at[0]);
+        int nNext = 1;
+        std::vector<double> lib;
+        for (int i = 0; i < 5 + 41; ++i)
+        {
+            double t0 = NowUs();
+            bar.SendMessage(WM_MOUSEMOVE, 0, at[nNext]);
+            ::UpdateWindow(p->menus[nNext].m_hWnd);
+            ::GdiFlush();
+            if (i >= 5)
+                lib.push_back(NowUs() - t0);
+            nNext = 1 - nNext;
+        }
+        const BOOL bSwitched = bar.m_bMenuMode && p->menus[1 - nNext].m_bShown && !p->menus[nNext].m_bShown;
+        p->bar.ReleaseMenu();
+        printf("{\"figure\":21,\"name\":\"menu_switch\",\"what\":\"one switch between two dropped-down menus of "
+               "an 8-caption menu bar in menu mode: WM_MOUSEMOVE from one caption to the next on the bar's panel "
+               "until the second menu is painted; the native side (Wine's own menu loop, entered by a click on "
+               "a real menu bar and driven by injected moves) is not measured yet, so no ratio\",\"unit\":\"us\","
+               "\"lib_median\":%s,\"native_median\":null,\"ratio\":null,\"goal\":1,\"goal_met\":false,"
+               "\"switched\":%s,\"reps\":%d}\n",
+               Num(Median(lib)).c_str(), bSwitched ? "true" : "false", (int)lib.size());
+        fflush(stdout);
+    }
+}
 } // namespace
 
 int main()
@@ -759,18 +955,7 @@ int main()
     // side is clipped by the other), with the library's font.
     HWND hNative = MakeNativeHost(0, HOST_H + 8);
     HFONT hFont = (HFONT)CVRK_WG::GetStyleCenter().GetDefaultFont()->m_hObject;
-    std::vector<HWND> natives;
-    for (int i = 0; i < ELEMENTS; ++i)
-    {
-        const ElementKind& k = *kinds[i % kinds.size()];
-        long x, y;
-        Cell(i, x, y);
-        HWND h = ::CreateWindowExA(0, k.nativeClass, k.nativeText, WS_CHILD | WS_VISIBLE | k.nativeStyle, x, y,
-                                   std::min(k.w, (long)MAX_W), std::min(k.h, (long)MAX_H), hNative,
-                                   (HMENU)(INT_PTR)(100 + i), ::GetModuleHandleA(nullptr), nullptr);
-        ::SendMessageA(h, WM_SETFONT, (WPARAM)hFont, FALSE);
-        natives.push_back(h);
-    }
+    std::vector<HWND> natives = MakeNativeControls(hNative, kinds, hFont);
     panel.DrawMe();
     PumpAll();
 
@@ -856,6 +1041,8 @@ int main()
 
     ListFigures();
     MenuFigures(&top);
+
+    FrameFigures(kinds, hFont, mixField);
 
     host.reset();
     set.Clear();

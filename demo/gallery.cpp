@@ -15,6 +15,8 @@
 #include "gallery_menus.h"
 #include "gallery_probe.h"
 #include <string.h>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -91,27 +93,38 @@ private:
     enum : COLORREF { CR_CHOSEN = 0x88461A };
 };
 
-class CGalleryDialog : public CVRK_DIALOG
+// A row of a menu on the gallery's menu bar: the bar reports no row, so
+// the menu tells the frame which row was clicked before it closes.
+class CGalleryFrame;
+class CGalleryMenu : public CVRK_MENUWND
 {
 public:
+    CGalleryFrame* m_pFrame = nullptr;
+    long m_nMenu = 0;
+    virtual void On_Click(CPoint pt);
+};
+
+class CGalleryFrame : public CVRK_FRAMEWND
+{
+    DECLARE_DYNCREATE(CGalleryFrame)
+public:
     enum { WM_TAKE_SCREENSHOT = WM_APP + 1 };
+    enum { MENU_PAGES, MENU_HELP };
 
     CGalleryPanel m_panel;
+    CMenuBar m_bar;
+    CGalleryMenu m_menuPages, m_menuHelp;
     CString m_strScreenshot;
-    BOOL m_bSaved = FALSE;
+    BOOL* m_pbSaved = nullptr;   // the application's: the frame is gone when it ends
     long m_nEvents = 0;
-    static CGalleryDialog* s_pGallery;
+    static CGalleryFrame* s_pGallery;
 
-    CGalleryDialog() : CVRK_DIALOG(nullptr)
+    CGalleryFrame()
     {
-        if (m_pTemplate)
-            m_pTemplate->style |= WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME;
-        m_pPanel = &m_panel;
-        m_rcWindow.SetRect(40, 40, 40 + 588, 40 + 333);   // client 580 x 300
         s_pGallery = this;
         CVRK_WG::GetEventCenter().SetEventProc(OnLibraryEvent);
     }
-    virtual ~CGalleryDialog()
+    virtual ~CGalleryFrame()
     {
         CVRK_WG::GetEventCenter().SetEventProc(nullptr);
         s_pGallery = nullptr;
@@ -121,24 +134,48 @@ public:
     // it in its title so the callback can be seen to fire.
     static void CALLBACK OnLibraryEvent(UINT nMsg, UINT wParam, LPARAM lParam)
     {
-        CGalleryDialog* p = s_pGallery;
-        if (!p || !p->m_hWnd || nMsg != 1002 || lParam == (LPARAM)p)
+        CGalleryFrame* p = s_pGallery;
+        if (!p || !p->m_hWnd || nMsg != 1002)
             return;
         CString str;
         str.Format("WG Gallery - event %u #%ld: a modal dialog returned", nMsg, ++p->m_nEvents);
         p->SetWindowTitle(str);
     }
 
-protected:
-    virtual BOOL OnInitDialog()
+    // Row nRow of menu nMenu was clicked.
+    void OnMenuRow(long nMenu, long nRow)
     {
-        BOOL b = CVRK_DIALOG::OnInitDialog();
+        if (nMenu == MENU_PAGES && nRow >= 0 && nRow < CGalleryPanel::PAGES)
+            m_panel.ShowPage(nRow, TRUE);
+        else if (nMenu == MENU_HELP && nRow == 0)
+        {
+            CWG_Dlg_MsgBox box(this);
+            box.DoModal("WG Gallery: every element, window and menu of the library.", "About", CWG_Dlg_MsgBox::TYPE_OK,
+                        "", 0);
+        }
+    }
+
+    // Screenshots are taken once the frame is shown.
+    void StartScreenshots() { PostMessage(WM_TAKE_SCREENSHOT); }
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        if (CVRK_FRAMEWND::OnCreate(lpCreateStruct) == -1)
+            return -1;
+        EnableDocking(CBRS_ALIGN_ANY);
+        if (m_bar.Create(this, CBRS_TOP) != 1 || !BuildMenus())
+            return -1;
+        m_bar.EnableDocking(CBRS_ALIGN_TOP);
+        DockControlBar(&m_bar, AFX_IDW_DOCKBAR_TOP);
+        // The panel is the frame's pane: the layout gives it what the bars leave.
+        if (!m_panel.Create(static_cast<CWnd*>(this)))
+            return -1;
+        ::SetWindowLongPtrA(m_panel.m_hWnd, GWLP_ID, AFX_IDW_PANE_FIRST);
         m_panel.Build();
-        m_panel.DrawMe();
+        RecalcLayout();
         SetWindowTitle("WG Gallery");
-        if (!m_strScreenshot.IsEmpty())
-            PostMessage(WM_TAKE_SCREENSHOT);
-        return b;
+        return 0;
     }
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
@@ -147,31 +184,65 @@ protected:
             TakeScreenshots();
             return 0;
         }
-        return CVRK_DIALOG::WindowProc(message, wParam, lParam);
+        return CVRK_FRAMEWND::WindowProc(message, wParam, lParam);
     }
+    DECLARE_MESSAGE_MAP()
 
 private:
-    // FILE.png: the first page; FILE-<page>.png: every page, name in lower case.
+    BOOL BuildMenus()
+    {
+        CString pages[CGalleryPanel::PAGES];
+        for (int i = 0; i < CGalleryPanel::PAGES; ++i)
+            pages[i] = m_panel.m_pages[i]->Name();
+        CString help[] = { "About the gallery" };
+        m_menuPages.m_nMenu = MENU_PAGES;
+        m_menuHelp.m_nMenu = MENU_HELP;
+        m_menuPages.m_pFrame = m_menuHelp.m_pFrame = this;
+        if (!m_menuPages.Create(&m_bar, CVRK_MENUWND::KIND_MENUBAR, pages, CGalleryPanel::PAGES, 0) ||
+            !m_menuHelp.Create(&m_bar, CVRK_MENUWND::KIND_MENUBAR, help, 1, 0))
+            return FALSE;
+        m_bar.AppendMenuCpt("Pages", &m_menuPages);
+        m_bar.AppendMenuCpt("Help", &m_menuHelp);
+        return TRUE;
+    }
+
+    // FILE.png: the first page with its "Pages" menu down; FILE-<page>.png:
+    // every page, name in lower case.
     void TakeScreenshots()
     {
         CString strBase = m_strScreenshot;
         if (strBase.GetLength() > 4 && strBase.Right(4).CompareNoCase(".png") == 0)
             strBase = strBase.Left(strBase.GetLength() - 4);
-        m_bSaved = TRUE;
+        BOOL bSaved = TRUE;
         for (int i = CGalleryPanel::PAGES; i-- > 0;)
         {
             m_panel.ShowPage(i, TRUE);
             CString strPage = m_panel.m_pages[i]->Name();
             strPage.MakeLower();
             m_panel.m_pages[i]->BeforeScreenshot();
-            m_bSaved &= SaveScreenshot(strBase + "-" + strPage + ".png");
+            bSaved &= SaveScreenshot(strBase + "-" + strPage + ".png");
             m_panel.m_pages[i]->AfterScreenshot();
         }
-        m_bSaved &= SaveScreenshot(m_strScreenshot);   // the first page is showing
-        EndDialog(m_bSaved ? IDOK : IDABORT);
+        // The pointer lights the "Pages" caption and a click drops its menu.
+        const CWGMenuBarItem& item = m_bar.m_pMenuPanel->m_Items[MENU_PAGES];
+        const LPARAM lCaption = MAKELPARAM((item.m_nLeft + item.m_nRight) / 2, 12);
+        m_bar.m_pMenuPanel->SendMessage(WM_MOUSEMOVE, 0, lCaption);
+        m_bar.m_pMenuPanel->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lCaption);
+        bSaved &= SaveScreenshot(m_strScreenshot, &m_menuPages.m_Shadow);   // the first page is showing
+        m_bar.ReleaseMenu();
+        if (m_pbSaved)
+            *m_pbSaved = bSaved;
+        DestroyWindow();
     }
-    BOOL SaveScreenshot(const CString& strFile)
+    // pShadow: a shadow over the frame (a menu's) whose image is blended
+    // into the picture as Windows would show it; a screen without a
+    // compositor shows its translucent pixels black.
+    BOOL SaveScreenshot(const CString& strFile, CWG_Com_WindowShadow* pShadow = nullptr)
     {
+        // The shadow is blended from its own image into what lies beneath it.
+        const BOOL bShadow = pShadow && pShadow->m_hWnd && pShadow->IsWindowVisible();
+        if (bShadow)
+            ::ShowWindow(pShadow->m_hWnd, SW_HIDE);
         // Every window painted, frame included, before the picture.
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         MSG msg;
@@ -181,11 +252,58 @@ private:
                 AfxPumpMessage(&msg);
             ::Sleep(25);
         }
-        return SaveWindowPng(m_hWnd, strFile);
+        CRect rc;
+        GetWindowRect(&rc);
+        HDC hScreen = ::GetDC(nullptr);
+        std::vector<DWORD> pixels = CopyPixels(hScreen, rc.left, rc.top, rc.Width(), rc.Height());
+        ::ReleaseDC(nullptr, hScreen);
+        if (bShadow)
+        {
+            BlendShadow(pixels, rc, *pShadow);
+            ::ShowWindow(pShadow->m_hWnd, SW_SHOWNA);
+        }
+        return SavePixelsPng(pixels, rc.Width(), rc.Height(), strFile);
+    }
+    // Premultiplied "over": out = shadow + (1 - alpha) * below, except
+    // under the window that casts it.
+    static void BlendShadow(std::vector<DWORD>& pixels, const CRect& rc, CWG_Com_WindowShadow& layer)
+    {
+        CWGPixels32 px;
+        CRect rcLayer, rcOwner;
+        layer.GetWindowRect(&rcLayer);
+        ::GetWindowRect(layer.OwnerHandle(), &rcOwner);
+        if (pixels.empty() || !px.Attach((HBITMAP)layer.m_bmpLayer.m_hObject))
+            return;
+        for (long y = std::max(rc.top, rcLayer.top); y < std::min(rc.bottom, rcLayer.bottom); ++y)
+            for (long x = std::max(rc.left, rcLayer.left); x < std::min(rc.right, rcLayer.right); ++x)
+            {
+                if (rcOwner.PtInRect(CPoint(x, y)))
+                    continue;
+                const DWORD c = px.Row(y - rcLayer.top)[x - rcLayer.left], ca = layer.m_blend.SourceConstantAlpha;
+                const DWORD a = (c >> 24) * ca / 255;
+                DWORD& dst = pixels[(size_t)(y - rc.top) * rc.Width() + (x - rc.left)];
+                DWORD out = 0;
+                for (int k = 0; k < 24; k += 8)
+                    out |= std::min<DWORD>(255, ((c >> k) & 0xff) * ca / 255 + ((dst >> k) & 0xff) * (255 - a) / 255) << k;
+                dst = out;
+            }
     }
 };
 
-CGalleryDialog* CGalleryDialog::s_pGallery = nullptr;
+IMPLEMENT_DYNCREATE(CGalleryFrame, CVRK_FRAMEWND)
+BEGIN_MESSAGE_MAP(CGalleryFrame, CVRK_FRAMEWND)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+CGalleryFrame* CGalleryFrame::s_pGallery = nullptr;
+
+void CGalleryMenu::On_Click(CPoint pt)
+{
+    const long nRow = m_nHotItem;
+    CVRK_MENUWND::On_Click(pt);
+    if (m_pFrame)
+        m_pFrame->OnMenuRow(m_nMenu, nRow);
+}
 
 // The value after a switch of the command line ("--switch VALUE", quotes
 // allowed, up to the next " --"); empty when the switch is absent.
@@ -209,6 +327,8 @@ class CGalleryApp : public CWinApp
 {
 public:
     int m_nExitCode = 0;
+    CString m_strScreenshot;
+    BOOL m_bSaved = FALSE;
 
     virtual BOOL InitInstance()
     {
@@ -218,20 +338,39 @@ public:
         else if (strstr(pszCmd, "--custom-frame"))
             WGSetVersionCode(WG_OS_OTHER);
 
-        CGalleryDialog dlg;
-        dlg.m_strScreenshot = SwitchValue(pszCmd, "--screenshot");
+        // The frame deletes itself with its window; the message loop ends
+        // with it (it is the main window).
+        CGalleryFrame* pFrame = static_cast<CGalleryFrame*>(RUNTIME_CLASS(CGalleryFrame)->CreateObject());
+        m_strScreenshot = SwitchValue(pszCmd, "--screenshot");
+        pFrame->m_strScreenshot = m_strScreenshot;
         const CString strProbe = SwitchValue(pszCmd, "--probe");
         if (!strProbe.IsEmpty())
-            GalleryProbe::Start(strProbe, &dlg.m_panel.m_choices.m_lblSummary.m_strCaption);
-        INT_PTR nResult = dlg.DoModal();
-        if (!dlg.m_strScreenshot.IsEmpty())
-            m_nExitCode = dlg.m_bSaved ? 0 : 1;
-        else
-            m_nExitCode = nResult == -1 ? 1 : 0;
-        // A dialog application: the modal run was the whole program.
-        return FALSE;
+            GalleryProbe::Start(strProbe, &pFrame->m_panel.m_choices.m_lblSummary.m_strCaption);
+        if (!pFrame->Create(nullptr, "WG Gallery"))
+        {
+            m_nExitCode = 1;
+            return FALSE;
+        }
+        // Client 580 x 300 below the 25-pixel menu bar.
+        pFrame->SetWindowPos(nullptr, 40, 40, 580 + 2 * CVRK_FRAMEWND::BORDER,
+                             300 + CMenuBarWGP::BAR_HEIGHT + CVRK_FRAMEWND::TITLE_HEIGHT + CVRK_FRAMEWND::BORDER,
+                             SWP_NOZORDER);
+        m_pMainWnd = pFrame;
+        pFrame->ShowWindow(SW_SHOW);
+        pFrame->UpdateWindow();
+        if (!m_strScreenshot.IsEmpty())
+        {
+            pFrame->m_pbSaved = &m_bSaved;
+            pFrame->StartScreenshots();
+        }
+        return TRUE;
     }
-    virtual int ExitInstance() { return m_nExitCode; }
+    virtual int ExitInstance()
+    {
+        if (!m_strScreenshot.IsEmpty())
+            m_nExitCode = m_bSaved ? 0 : 1;
+        return m_nExitCode;
+    }
 };
 
 CGalleryApp theApp;

@@ -1,6 +1,6 @@
 // A page of the gallery: the elements of one family, shown while its name
-// is chosen in the column down the gallery's left side and hidden
-// otherwise. Every page lives on the gallery's one panel; a page owns the
+// is chosen in the column down the gallery's left side (or in the "Pages"
+// menu) and hidden otherwise. Every page lives on the gallery's one panel; a page owns the
 // elements it created there (a run of consecutive panel indices).
 #pragma once
 #include "wg.h"
@@ -32,6 +32,7 @@ public:
         for (long i = m_nFirst; i < m_nEnd; ++i)
             if (m_pPanel->m_pWG[i])
                 m_pPanel->m_pWG[i]->m_bVisible = bShow;
+        OnShow(bShow);
     }
     BOOL Owns(long nIndex) const { return nIndex >= m_nFirst && nIndex < m_nEnd; }
     // Around the page's picture: a page may open its popups for it.
@@ -42,11 +43,19 @@ protected:
     CVRK_WGPANEL* m_pPanel = nullptr;
 
     virtual int Build(long x, long y) = 0;
+    // A page with windows of its own (a bar in the frame) shows or hides them.
+    virtual void OnShow(BOOL) {}
+    // The gallery's frame: the parent of the page's dialogs.
+    CVRK_FRAMEWND* Frame() const
+    {
+        CWnd* p = m_pPanel && m_pPanel->m_hWnd ? m_pPanel->GetParent() : nullptr;
+        return p && p->IsKindOf(RUNTIME_CLASS(CVRK_FRAMEWND)) ? static_cast<CVRK_FRAMEWND*>(p) : nullptr;
+    }
     // The gallery's title shows what a page's element did.
     void ShowInTitle(const CString& str)
     {
-        if (m_pPanel && m_pPanel->m_pDialog)
-            m_pPanel->m_pDialog->SetWindowTitle(str);
+        if (CVRK_FRAMEWND* pFrame = Frame())
+            pFrame->SetWindowTitle(str);
     }
 
 private:

@@ -29,11 +29,14 @@ BOOL SaveWindowBmp(HWND hWnd, const RECT& rc, const std::string& strPath)
         return FALSE;
     HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
     const BOOL bShaped = ::GetWindowRgn(hWnd, hRgn) != ERROR;
+    // A layered window (a shadow) shows an image the system blends, which
+    // its window DC does not hold: its pixels are marked unknown (alpha 1).
+    const BOOL bLayered = (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
         {
             DWORD& c = px[(size_t)y * w + x];
-            c = (c & 0xffffff) | (!bShaped || ::PtInRegion(hRgn, x, y) ? 0xff000000 : 0);
+            c = (c & 0xffffff) | (bLayered ? 0x01000000 : !bShaped || ::PtInRegion(hRgn, x, y) ? 0xff000000 : 0);
         }
     ::DeleteObject(hRgn);
 
@@ -92,8 +95,10 @@ void WriteState()
     }
     for (const Element& e : g_elements)
     {
+        // Only what a person can see: a hidden page's elements, or those of
+        // a hidden bar or dialog, are left out.
         const CVRK_WG* p = e.pElement;
-        if (!p->m_pParent || !p->m_pParent->m_hWnd)
+        if (!p->m_bVisible || !p->m_pParent || !::IsWindowVisible(p->m_pParent->m_hWnd))
             continue;
         POINT pt = { p->m_rect.left, p->m_rect.top };
         ::ClientToScreen(p->m_pParent->m_hWnd, &pt);

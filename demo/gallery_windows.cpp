@@ -65,9 +65,12 @@ int CGalleryWindows::Build(long x, long y)
     // The second dialog opens centred on the gallery, over these buttons.
     nOk &= m_btnModal.Create(m_pPanel, "Open modal dialog", x, y + 60, 150, 19, FALSE);
     nOk &= m_btnModeless.Create(m_pPanel, "Open modeless dialog", x + 160, y + 60, 150, 19, FALSE);
+    nOk &= m_btnFrameless.Create(m_pPanel, "Frameless dialog", x + 320, y + 60, 120, 19, FALSE);
+    GalleryProbe::AddElement("frameless", &m_btnFrameless);
     GalleryProbe::AddElement("modal", &m_btnModal);
     GalleryProbe::AddElement("modeless", &m_btnModeless);
     nOk &= BuildLayered(x, y + 120);
+    nOk &= BuildBar();
     return nOk;
 }
 
@@ -79,6 +82,8 @@ BOOL CGalleryWindows::OnWGCommand(long nIndex, long nCode)
         OpenModal();
     else if (nCode == 5 && nIndex == m_btnModeless.m_nIndex)
         OpenModeless();
+    else if (nCode == 5 && nIndex == m_btnFrameless.m_nIndex)
+        OpenFrameless();
     else
         return OnLayeredCommand(nIndex, nCode);
     return TRUE;
@@ -86,7 +91,7 @@ BOOL CGalleryWindows::OnWGCommand(long nIndex, long nCode)
 
 void CGalleryWindows::OpenMessageBox(long nType)
 {
-    CWG_Dlg_MsgBox box(m_pPanel->m_pDialog);
+    CWG_Dlg_MsgBox box(Frame());
     // GBK: "是否保存修改？" (save the changes?), "不再提示" (do not ask again)
     const int nResult = nType == CWG_Dlg_MsgBox::TYPE_OK
                             ? box.DoModal("The gallery has shown every look.", "Message box", nType, "", 0)
@@ -99,16 +104,92 @@ void CGalleryWindows::OpenMessageBox(long nType)
 
 void CGalleryWindows::OpenModal()
 {
-    CSecondDialog dlg(m_pPanel->m_pDialog, "Second dialog (modal)", "modal");
+    CSecondDialog dlg(Frame(), "Second dialog (modal)", "modal");
     dlg.DoModal();
 }
 
 void CGalleryWindows::OpenModeless()
 {
-    if (!m_modeless.m_hWnd && !m_modeless.Create(m_pPanel->m_pDialog))
+    if (!m_modeless.m_hWnd && !m_modeless.Create(Frame()))
         return;
     m_modeless.ShowWindow(SW_SHOW);
     m_modeless.SetForegroundWindow();
+}
+
+// ---- the dialog bar and the frameless dialog --------------------------------------
+
+CBarPanel::~CBarPanel() { GalleryProbe::Forget(this); }
+
+void CBarPanel::OnWGCommand(long nIndex, long nCode)
+{
+    if (nCode == 5 && nIndex == m_btnHello.m_nIndex && m_pPage)
+        m_pPage->OnBarButton();
+}
+
+CFramelessPanel::~CFramelessPanel() { GalleryProbe::Forget(this); }
+
+void CFramelessPanel::Build()
+{
+    if (m_btnClose.m_nIndex >= 0)
+        return;   // reopened: the window was only hidden
+    m_lblText.Create(this, 10, 12, 240);
+    m_lblText.m_strCaption = "A frameless dialog: no title, no border";
+    m_btnClose.Create(this, "Close", 90, 50, 80, 19, FALSE);
+    GalleryProbe::AddElement("frameless.close", &m_btnClose);
+}
+
+void CFramelessPanel::CreateMyBGDC()
+{
+    CVRK_WGPANEL::CreateMyBGDC();
+    CDCSelect sel(m_pBGDC, &m_bmpBG);
+    m_pBGDC->Draw3dRect(CRect(0, 0, m_rcClient.Width(), m_rcClient.Height()), WG_CR_BORDER, WG_CR_BORDER);
+}
+
+void CFramelessPanel::OnWGCommand(long nIndex, long nCode)
+{
+    // Hidden, not destroyed, so the panel keeps its elements for next time.
+    if (nCode == 5 && nIndex == m_btnClose.m_nIndex && m_pOwner)
+        m_pOwner->ShowWindow(SW_HIDE);
+}
+
+int CGalleryWindows::BuildBar()
+{
+    CFrameWnd* pFrame = Frame();
+    m_barPanel.m_pPage = this;
+    m_bar.m_pPanel = &m_barPanel;
+    if (!pFrame || !m_bar.Create(pFrame, CBRS_BOTTOM))
+        return 0;
+    m_bar.m_sizeDefault = CSize(0, CBarPanel::HEIGHT);
+    int nOk = m_barPanel.m_lblText.Create(&m_barPanel, 10, 5, 300);
+    m_barPanel.m_lblText.m_strCaption = "A dialog bar docked at the bottom of the frame";
+    nOk &= m_barPanel.m_btnHello.Create(&m_barPanel, "Press me", 330, 6, 100, 19, FALSE);
+    GalleryProbe::AddElement("bar.button", &m_barPanel.m_btnHello);
+    m_bar.EnableDocking(CBRS_ALIGN_BOTTOM);
+    pFrame->DockControlBar(&m_bar, AFX_IDW_DOCKBAR_BOTTOM);
+    pFrame->ShowControlBar(&m_bar, FALSE, FALSE);
+    return nOk;
+}
+
+void CGalleryWindows::OnShow(BOOL bShow)
+{
+    if (CFrameWnd* pFrame = Frame())
+        pFrame->ShowControlBar(&m_bar, bShow, FALSE);
+}
+
+void CGalleryWindows::OpenFrameless()
+{
+    if (!m_frameless.m_hWnd)
+    {
+        m_frameless.m_rcWindow.SetRect(0, 0, 260, 86);
+        m_frameless.m_pPanel = &m_framelessPanel;
+        m_framelessPanel.m_pOwner = &m_frameless;
+        if (!m_frameless.Create(Frame()))
+            return;
+        m_framelessPanel.Build();
+        m_framelessPanel.DrawMe();
+    }
+    m_frameless.ShowWindow(SW_SHOW);
+    m_frameless.SetForegroundWindow();
 }
 
 // ---- layered windows, shadows and tips ---------------------------------------------
@@ -180,7 +261,7 @@ BOOL CGalleryWindows::OnLayeredCommand(long nIndex, long nCode)
     }
     else if (nCode == 5 && nIndex == m_btnShadowed.m_nIndex)
     {
-        if (!m_shadowed.m_hWnd && m_shadowed.Create(m_pPanel->m_pDialog))
+        if (!m_shadowed.m_hWnd && m_shadowed.Create(Frame()))
         {
             CRect rc;
             m_shadowed.GetWindowRect(&rc);

@@ -2,7 +2,8 @@
 // with one button, and with three buttons and the tick box, show their
 // result in the gallery's title; a second skinned dialog opens modally or
 // modelessly; the layered windows, shadows and tips have a row of their own
-// (BuildLayered).
+// (BuildLayered). While the page shows, a dialog bar is docked at the
+// bottom of the gallery; a button opens a frameless dialog.
 #pragma once
 #include "gallery_page.h"
 
@@ -48,18 +49,56 @@ public:
     virtual void CreateMyBGDC(CDC* pDC);
 };
 
+// The frameless dialog's panel: a line of text and a "Close" button,
+// framed by a 1-pixel border since the window has none.
+class CFramelessPanel : public CVRK_WGPANEL
+{
+public:
+    CWG_Label m_lblText;
+    CWG_Button m_btnClose;
+    CVRK_DIALOGAU* m_pOwner = nullptr;
+
+    virtual ~CFramelessPanel();
+    void Build();
+    virtual void CreateMyBGDC();
+    virtual void OnWGCommand(long nIndex, long nCode);
+};
+
+class CGalleryWindows;
+
+// The dialog bar's panel: a label and a button that reports to the title.
+class CBarPanel : public CVRK_WGPANEL
+{
+public:
+    enum { HEIGHT = 32 };
+    CWG_Label m_lblText;
+    CWG_Button m_btnHello;
+    CGalleryWindows* m_pPage = nullptr;
+
+    virtual ~CBarPanel();
+    virtual void OnWGCommand(long nIndex, long nCode);
+};
+
 class CGalleryWindows : public CGalleryPage
 {
 public:
     CWG_Button m_btnBoxOne, m_btnBoxThree;
-    CWG_Button m_btnModal, m_btnModeless;
+    CWG_Button m_btnModal, m_btnModeless, m_btnFrameless;
 
     CGalleryWindows();
     virtual const char* Name() const { return "Windows"; }
     virtual BOOL OnWGCommand(long nIndex, long nCode);
+    // Opens (or brings back) the frameless dialog, centred on the gallery.
+    void OpenFrameless();
+    void OnBarButton() { ShowInTitle("WG Gallery - the dialog bar's button was pressed"); }
+    void CloseFrameless() { m_framelessPanel.OnWGCommand(m_framelessPanel.m_btnClose.m_nIndex, 5); }
 
 protected:
     virtual int Build(long x, long y);
+    virtual void OnShow(BOOL bShow);
+    // The page's screenshot shows its frameless dialog open.
+    virtual void BeforeScreenshot() { OpenFrameless(); }
+    virtual void AfterScreenshot() { CloseFrameless(); }
 
 private:
     CSecondDialog m_modeless;
@@ -79,4 +118,10 @@ private:
     // commands go to OnLayeredCommand.
     int BuildLayered(long x, long y);
     BOOL OnLayeredCommand(long nIndex, long nCode);
+    // The dialog bar at the bottom of the frame and the frameless dialog.
+    CVRK_WGDIALOGBAR m_bar;
+    CBarPanel m_barPanel;
+    CVRK_DIALOGAU m_frameless;
+    CFramelessPanel m_framelessPanel;
+    int BuildBar();
 };

@@ -108,9 +108,13 @@ BOOL SaveWindowPng(HWND hWnd, const char* pszPath)
     HDC hScreen = ::GetDC(nullptr);
     const std::vector<DWORD> pixels = CopyPixels(hScreen, rc.left, rc.top, w, h);
     ::ReleaseDC(nullptr, hScreen);
-    if (pixels.empty())
-        return FALSE;
+    return SavePixelsPng(pixels, w, h, pszPath);
+}
 
+BOOL SavePixelsPng(const std::vector<DWORD>& pixels, int w, int h, const char* pszPath)
+{
+    if (pixels.size() != (size_t)w * h || pixels.empty())
+        return FALSE;
     std::string raw;
     raw.reserve((size_t)(w * 3 + 1) * h);
     for (int y = 0; y < h; ++y)

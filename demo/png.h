@@ -10,3 +10,6 @@ std::vector<DWORD> CopyPixels(HDC hSrc, int x, int y, int w, int h);
 
 // Captures hWnd (frame included) from the screen and saves it; FALSE on failure.
 BOOL SaveWindowPng(HWND hWnd, const char* pszPath);
+
+// Saves w x h pixels (0x00RRGGBB, top row first) as a PNG; FALSE on failure.
+BOOL SavePixelsPng(const std::vector<DWORD>& pixels, int w, int h, const char* pszPath);
