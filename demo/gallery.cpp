@@ -11,6 +11,7 @@
 #include "gallery_buttons.h"
 #include "gallery_choices.h"
 #include "gallery_windows.h"
+#include "gallery_text.h"
 #include "gallery_probe.h"
 #include <string.h>
 
@@ -23,12 +24,13 @@ class CGalleryPanel : public CVRK_WGPANEL
 public:
     // The page column down the left side, its separator and the pages' area.
     enum { NAV_X = 12, NAV_Y = 20, NAV_W = 80, NAV_H = 20, NAV_STEP = 26, SEPARATOR_X = 100, PAGE_X = 120, PAGE_Y = 30 };
-    enum { PAGES = 3 };
+    enum { PAGES = 4 };
 
     CGalleryButtons m_buttons;
     CGalleryChoices m_choices;
     CGalleryWindows m_windows;
-    CGalleryPage* const m_pages[PAGES] = { &m_buttons, &m_choices, &m_windows };
+    CGalleryText m_text;
+    CGalleryPage* const m_pages[PAGES] = { &m_buttons, &m_choices, &m_windows, &m_text };
     CWG_LabelButton m_lnkPage[PAGES];
     int m_nPage = -1;
 

@@ -359,6 +359,7 @@ public:
             1,  // 22 repaint (DrawMe or WM_PAINT)
             2,  // 23 mouse activation
             2,  // 24 a tip or a layered window opens, fades or closes
+            6,  // 25 an input-method character, or random GBK text pasted
         };
         int total = 0;
         for (int w : weights)
@@ -550,6 +551,33 @@ public:
             e = Unchanged();
             Popups(n);
             break;
+        case 25: {
+            e = NowSame();
+            if (U(0, 1))
+            {
+                const UINT ch = (UINT)U(0xB0, 0xF7) << 8 | (UINT)U(0xA1, 0xFE);
+                Note(Fmt("%ld ime char %#x", n, ch));
+                Send(WM_IME_CHAR, ch, 1);
+                Pump();   // the default handling posts it as two characters
+                break;
+            }
+            // Any bytes, lone lead bytes, CR and LF included.
+            std::string text;
+            for (int i = U(0, 12); i > 0; --i)
+                text += (char)(U(0, 3) ? U(0x80, 0xFF) : U(1, 0x7F));
+            Note(Fmt("%ld paste %d bytes", n, (int)text.size()));
+            if (::OpenClipboard(Wnd()))
+            {
+                ::EmptyClipboard();
+                HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+                memcpy(::GlobalLock(h), text.c_str(), text.size() + 1);
+                ::GlobalUnlock(h);
+                ::SetClipboardData(CF_TEXT, h);
+                ::CloseClipboard();
+            }
+            Send(WM_CHAR, 0x16, 1);
+            break;
+        }
         }
         return e;
     }
@@ -626,6 +654,30 @@ public:
         return "";
     }
 
+    // A focused text field whose caret is in view, with no selection:
+    // keys and characters keep the caret in view (dragging and typing over a
+    // selection may scroll it out, as the field's scrolling rules say).
+    CWG_Text* TextInView()
+    {
+        CWG_Text* t = m_panel.m_nNowWG >= 0 ? dynamic_cast<CWG_Text*>(m_panel.m_pWG[m_panel.m_nNowWG]) : nullptr;
+        if (!t || !t->m_bFocus || !t->m_bVisible || !t->m_bEnable || t->m_bSelected || t->m_bDragging ||
+            t->m_nCaretX < 0 || t->m_nCaretX > t->m_nWidth)
+            return nullptr;
+        return t;
+    }
+    std::string CaretStillInView(CWG_Text* pBefore)
+    {
+        const int k = m_nLastKind;
+        if (!pBefore || !(k == 8 || (k >= 10 && k <= 12) || k == 25))
+            return "";
+        CWG_Text* t = m_panel.m_nNowWG >= 0 ? dynamic_cast<CWG_Text*>(m_panel.m_pWG[m_panel.m_nNowWG]) : nullptr;
+        if (t != pBefore || !t->m_bFocus || !t->m_bVisible || !t->m_bEnable || t->m_bDragging)
+            return "";
+        if (t->m_nCaretX < 0 || t->m_nCaretX > t->m_nWidth)
+            return Fmt("text %ld: the caret went out of view, to x %ld of %ld", t->m_nIndex, t->m_nCaretX, t->m_nWidth);
+        return "";
+    }
+
     std::string Recent() const
     {
         std::string s;
@@ -674,6 +726,7 @@ TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)
             long nPreNow = storm.m_panel.m_nNowWG, nPreOwner = storm.m_panel.m_nMouseWG;
             const long nPreKill = storm.m_panel.m_nKillFocus;
             const long nPreMeddles = storm.m_nMeddles;
+            CWG_Text* pInView = storm.TextInView();
             Expect e = storm.Event(i);
             // A meddling hook changed the panel on purpose: the routing
             // expectation of this event no longer applies, the rules do.
@@ -692,6 +745,8 @@ TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)
                 storm.Note(Fmt("%ld (the system took the focus)", i));
             }
             err = storm.Check(e, nPreOwner);
+            if (err.empty() && e.bActive)
+                err = storm.CaretStillInView(pInView);
             if (!err.empty())
             {
                 FAIL() << "seed " << seed << ", host \"" << hosts[h].name << "\", event " << i << ": "
