@@ -19,6 +19,7 @@
 #include "controls/WG_LabelButton.h"
 #include "controls/WG_CptButton.h"
 #include "windows/WG_Dlg_MsgBox.h"
+#include "menus/VRK_MENUWND.h"
 #include "text/WG_TextMenu.h"
 #include "text/WG_Text.h"
 #include "text/WG_PassWord.h"
