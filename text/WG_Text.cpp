@@ -143,6 +143,8 @@ CWG_Text::~CWG_Text()
 
 int CWG_Text::Create(CVRK_WGPANEL* pParent, long x, long y, long nWidth, long nHeight)
 {
+    if (!pParent || !pParent->m_hWnd || !m_Menu.CreateFor(pParent, this))
+        return 0;
     return CVRK_WG::Create(pParent, x, y, nWidth, nHeight);
 }
 
@@ -494,6 +496,11 @@ void CWG_Text::OnKeyDown(UINT nChar)
     if (m_bReadOnly)
         return;
     TakeText();
+    if (m_Menu.m_bShown)
+    {
+        m_Menu.Shirk();
+        Repaint();
+    }
     switch (nChar)
     {
     case VK_LEFT:
@@ -681,7 +688,10 @@ void CWG_Text::OnButtonDown(CPoint point, long nButton)
 {
     TakeText();
     if (nButton != 0)
-        return;   // the edit menu has not been built on this branch yet
+    {
+        PopupMenu(point);
+        return;
+    }
     if (m_bShiftCtrl)
     {
         if (m_nSelEnd != m_nSelAnchor)
@@ -714,6 +724,20 @@ void CWG_Text::OnButtonDown(CPoint point, long nButton)
     m_bCaretShow = TRUE;
     Repaint();
     StartBlink();
+}
+
+void CWG_Text::PopupMenu(CPoint point)
+{
+    if (!m_pParent || !m_pParent->m_hWnd || !m_Menu.m_hWnd)
+        return;
+    m_pParent->ClientToScreen(&point);
+    // Undo, cut, copy and delete need a selection; paste and the
+    // separators are always enabled.
+    for (long nRow : { CWG_TextMenu::ROW_UNDO, CWG_TextMenu::ROW_CUT, CWG_TextMenu::ROW_COPY,
+                       CWG_TextMenu::ROW_DELETE })
+        m_Menu.EnableButton(nRow, m_bSelected);
+    m_Menu.EnableButton(CWG_TextMenu::ROW_SELECT_ALL, m_nLength > 0);
+    m_Menu.Popup(&point);
 }
 
 void CWG_Text::OnMouseMove(CPoint point)

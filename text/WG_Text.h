@@ -1,6 +1,7 @@
 // CWG_Text: the single-line edit field, a windowless element that edits a
 // GBK byte string by byte positions, never splitting a two-byte character,
-// with its own caret, selection and horizontal scrolling. Reports to the
+// with its own caret, selection, horizontal scrolling and right-click edit
+// menu (undo, cut, copy, paste, delete, select all). Reports to the
 // panel's OnWGCommand: 7 text changed (also Enter, Up and Down, with
 // m_nLastKey telling which), 10 focus gained, 11 focus lost.
 //
@@ -18,6 +19,7 @@
 //    as it is at the next event: the caret and selection are clamped to it.
 #pragma once
 #include "VRK_WG.h"
+#include "WG_TextMenu.h"
 
 class WG_API CWG_Text : public CVRK_WG
 {
@@ -53,10 +55,13 @@ public:
     long m_nScrollX;            // text offset in pixels, 0 or negative once drawn
     BOOL m_bChooseAllOnFocus;   // gaining the focus selects everything
     long m_nLastKey;            // Enter, Up or Down while code 7 reports it, else -1
+    CWG_TextMenu m_Menu;        // the right-click edit menu
 
     CWG_Text();
     virtual ~CWG_Text();
 
+    // Creates the edit menu on the panel's window first: 0, and the element
+    // not registered, when the panel has no window or the menu fails.
     int Create(CVRK_WGPANEL* pParent, long x, long y, long nWidth, long nHeight);
     CString GetTextStr() const { return m_strText; }
     CString* GetTextStrAddress() { return &m_strText; }
@@ -147,5 +152,8 @@ private:
     long m_nPendingCaret;     //   and the caret after it; -1 for none
 
     void DrawVisibleText(long x0);
+    // Pops the edit menu up at pt (panel coordinates) with its rows enabled
+    // for the state of the text.
+    void PopupMenu(CPoint pt);
     void PasteText();
 };

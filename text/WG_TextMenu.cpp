@@ -1,5 +1,54 @@
 #include "WG_TextMenu.h"
+#include "VRK_WG.h"
 #include <string.h>
+
+// ---- the edit menu ---------------------------------------------------------------------
+
+// GBK: 撤销 (undo, padded to widen the menu), 剪切 (cut), 复制 (copy),
+// 粘贴 (paste), 删除 (delete), 全选 (select all).
+const char* const CWG_TextMenu::s_pszCaptions[ROWS] = {
+    "\xB3\xB7\xCF\xFA        ", "----", "\xBC\xF4\xC7\xD0", "\xB8\xB4\xD6\xC6",
+    "\xD5\xB3\xCC\xF9", "\xC9\xBE\xB3\xFD", "----", "\xC8\xAB\xD1\xA1",
+};
+
+BEGIN_MESSAGE_MAP(CWG_TextMenu, CVRK_MENUWND)
+    ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+long CWG_TextMenu::CommandOfRow(long nRow)
+{
+    if (nRow >= ROW_CUT && nRow <= ROW_SEPARATOR_BOTTOM)
+        return nRow - 1;
+    if (nRow == ROW_SELECT_ALL)
+        return 5;
+    return nRow == ROW_UNDO || nRow == ROW_SEPARATOR_TOP ? nRow : -1;
+}
+
+int CWG_TextMenu::CreateFor(CWnd* pParent, CVRK_WG* pOwner)
+{
+    m_pOwnerWG = pOwner;
+    CString astr[ROWS];
+    for (int i = 0; i < ROWS; ++i)
+        astr[i] = s_pszCaptions[i];
+    return Create(pParent, KIND_FREE, astr, ROWS, 0);
+}
+
+void CWG_TextMenu::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    const BOOL bOnRow = m_rcClient.PtInRect(point) && m_nHotItem >= 0 && m_nHotItem < m_nItemCount &&
+                        m_Items[m_nHotItem].m_bEnable;
+    if (!bOnRow)
+    {
+        // Closes the menu before it reports: nothing is left to close here.
+        CVRK_MENUWND::OnLButtonDown(nFlags, point);
+        return;
+    }
+    const long nMenu = m_nMenuID, nCommand = CommandOfRow(m_nHotItem);
+    CVRK_WG* pOwner = m_pOwnerWG;
+    Shirk();
+    if (pOwner)
+        pOwner->OnMenuCommand(nMenu, nCommand);
+}
 
 namespace {
 

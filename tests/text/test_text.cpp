@@ -475,6 +475,71 @@ TEST_F(Text, ClipboardBothWays)
     EXPECT_EQ("paint 1 | cmd 1 7", m_log.Joined());
 }
 
+// The right-click edit menu: rows enabled for the state of the text, each
+// row's click delivering its command (a separator delivers the command
+// below or above it), a click off the rows delivering none, and a key
+// closing the menu before the key acts.
+TEST_F(Text, EditMenuRowsAndCommands)
+{
+    CWG_TextMenu& menu = m_t.m_Menu;
+    auto enabled = [&] {
+        std::string s;
+        for (long i = 0; i < menu.m_nItemCount; ++i)
+            s += menu.m_Items[i].m_bEnable ? '1' : '0';
+        return s;
+    };
+    // Click on row nRow of the shown menu, as the pointer would.
+    auto clickRow = [&](long nRow) {
+        const LPARAM lp = XY(20, 5 + nRow * menu.m_nItemHeight + 4);
+        menu.SendMessage(WM_MOUSEMOVE, 0, lp);
+        menu.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lp);
+    };
+    Put(m_t, "", 0);
+    Play(m_panel, "D30,15");
+    EXPECT_TRUE(menu.m_bShown);
+    EXPECT_EQ("01001010", enabled());      // empty: paste and the separators only
+    POINT pt = { 30, 15 };
+    ::ClientToScreen(Wnd(), &pt);
+    EXPECT_EQ(CPoint(pt), menu.m_rcWindow.TopLeft());
+    clickRow(CWG_TextMenu::ROW_SELECT_ALL);   // disabled: no command, closed
+    EXPECT_FALSE(menu.m_bShown);
+    EXPECT_FALSE(m_t.m_bSelected);
+
+    struct Case { const char* text; const char* select; long nRow; const char* enabled; const char* want; const char* clip; bool bSelected; };
+    const Case cases[] = {
+        { "a" ZH "b", "k16 k39 K16", CWG_TextMenu::ROW_COPY, "11111111", "a" ZH "b", ZH, false },
+        { "a" ZH "b", "k16 k39 K16", CWG_TextMenu::ROW_SEPARATOR_TOP, "11111111", "ab", ZH, false },   // cut
+        { "a" ZH "b", "k16 k39 K16", CWG_TextMenu::ROW_DELETE, "11111111", "ab", "-", false },
+        { "a" ZH "b", "k16 k39 K16", CWG_TextMenu::ROW_UNDO, "11111111", "a" ZH "b", "-", false },
+        { "a" ZH "b", "", CWG_TextMenu::ROW_SEPARATOR_BOTTOM, "01001011", "a" ZH "b", "-", true },   // select all
+        { "a" ZH "b", "", CWG_TextMenu::ROW_PASTE, "01001011", "a-" ZH "b", "-", false },
+    };
+    for (const Case& c : cases)
+    {
+        SetClip(Wnd(), "-", 2);
+        Put(m_t, c.text, 1);
+        Play(m_panel, c.select);
+        Play(m_panel, "D30,15");
+        EXPECT_EQ(c.enabled, enabled()) << c.nRow;
+        clickRow(c.nRow);
+        EXPECT_FALSE(menu.m_bShown) << c.nRow;
+        EXPECT_EQ(c.want, Bytes(m_t.m_strText)) << c.nRow;
+        EXPECT_EQ(c.clip, ClipText(Wnd())) << c.nRow;
+        EXPECT_EQ(c.bSelected, !!m_t.m_bSelected) << c.nRow;
+    }
+    // A key closes the menu and still moves the caret.
+    Put(m_t, "ab", 2);
+    Play(m_panel, "D30,15 k37");
+    EXPECT_FALSE(menu.m_bShown);
+    EXPECT_EQ(1, m_t.m_nCaret);
+    // In a read-only field paste stays enabled and does nothing.
+    m_t.m_bReadOnly = TRUE;
+    Play(m_panel, "D30,15");
+    EXPECT_EQ('1', enabled()[CWG_TextMenu::ROW_PASTE]);
+    clickRow(CWG_TextMenu::ROW_PASTE);
+    EXPECT_EQ("ab", Bytes(m_t.m_strText));
+}
+
 // Bad input: nothing crashes, the caret stays on a boundary inside the
 // text, and the bytes the field keeps are kept.
 TEST_F(Text, BadInputIsHandled)
