@@ -3,6 +3,7 @@
 #include "VRK_WGPANEL.h"
 #include "WGHover.h"
 #include <string.h>
+#include <algorithm>
 #include <unordered_map>
 #include <vector>
 
@@ -58,6 +59,11 @@ struct CWG_Text::CWidths
         return sz.cx;
     }
 
+    BOOL IsCurrent(HFONT hNewFont, const CString& str) const
+    {
+        return hNewFont == hFont && !vPrefix.empty() && (LPCSTR)str == (LPCSTR)strText;
+    }
+
     // Brings the arrays up to date with str: only from the first character
     // that changed on (a key at the end of a long text measures one
     // character, and comparing the bytes costs far less than measuring).
@@ -86,6 +92,9 @@ struct CWG_Text::CWidths
             const char* a = strText;
             const char* b = str;
             const int n = nNew < strText.GetLength() ? nNew : strText.GetLength();
+            // Equal blocks first (memcmp compares them many bytes at a time).
+            for (int nBlock = 256; p + nBlock <= n && !memcmp(a + p, b + p, nBlock);)
+                p += nBlock;
             while (p < n && a[p] == b[p])
                 ++p;
             // The character holding byte p - 1 may now be another one (a
@@ -311,15 +320,27 @@ long CWG_Text::TextWidth(long n)
         n = nLen;
     if (n <= 0)
         return 0;
-    CMeasureDC dc(m_pBGDC->m_hDC, m_pFont);
-    m_pWidths->Sync(dc.m_hdc, (HFONT)::GetCurrentObject(dc.m_hdc, OBJ_FONT), m_strText);
+    SyncWidths();
     return m_pWidths->vPrefix[n];
+}
+
+void CWG_Text::SyncWidths()
+{
+    // Nothing changed: no DC is touched (selecting a font costs several
+    // microseconds under Wine, and a key asks for widths a few times).
+    const HFONT hFont = (HFONT)CGdiObject::SafeHandle(m_pFont);
+    if (m_pWidths->IsCurrent(hFont, m_strText))
+        return;
+    CMeasureDC dc(m_pBGDC->m_hDC, m_pFont);
+    m_pWidths->Sync(dc.m_hdc, hFont, m_strText);
 }
 
 long CWG_Text::ByteWidth(BYTE b)
 {
+    SyncWidths();
+    if (m_pWidths->anByte[b] >= 0)
+        return m_pWidths->anByte[b];
     CMeasureDC dc(m_pBGDC->m_hDC, m_pFont);
-    m_pWidths->Sync(dc.m_hdc, (HFONT)::GetCurrentObject(dc.m_hdc, OBJ_FONT), m_strText);
     return m_pWidths->Byte(dc.m_hdc, b);
 }
 
@@ -401,16 +422,15 @@ void CWG_Text::DrawVisibleText(long x0)
     const std::vector<int>& vPrefix = m_pWidths->vPrefix;
     const std::vector<unsigned char>& vStart = m_pWidths->vStart;
     // One character of slack on each side keeps overhanging glyphs whole.
-    long nFrom = 0;
-    while (nFrom < nLen && x0 + vPrefix[nFrom + 1] < 0)
-        ++nFrom;
+    // The first byte whose end is right of the element's left edge.
+    long nFrom = (long)(std::partition_point(vPrefix.begin() + 1, vPrefix.begin() + nLen + 1,
+                                             [x0](int w) { return x0 + w < 0; }) - vPrefix.begin()) - 1;
     while (nFrom > 0 && !vStart[nFrom])
         --nFrom;
     if (nFrom > 0)
         for (--nFrom; nFrom > 0 && !vStart[nFrom]; --nFrom) {}
-    long nTo = nFrom;
-    while (nTo < nLen && x0 + vPrefix[nTo] <= m_nWidth)
-        ++nTo;
+    long nTo = (long)(std::partition_point(vPrefix.begin() + nFrom, vPrefix.begin() + nLen,
+                                           [this, x0](int w) { return x0 + w <= m_nWidth; }) - vPrefix.begin());
     while (nTo < nLen && !vStart[nTo])
         ++nTo;
     if (nTo < nLen)
@@ -458,14 +478,21 @@ void CWG_Text::CountCur(CPoint pt)
         return;
     const char* s = m_strText;
     const long x = pt.x - m_rect.left - m_nScrollX - TEXT_X;
-    if (x < ByteWidth((BYTE)s[0]) / 2)
+    // Every width below is remembered: the walk over the text is one
+    // comparison per byte, with no DC work.
+    SyncWidths();
+    for (long i = 0; i < nLen; ++i)
+        ByteWidth((BYTE)s[i]);
+    const std::vector<int>& P = m_pWidths->vPrefix;
+    const int* B = m_pWidths->anByte;
+    if (x < B[(BYTE)s[0]] / 2)
     {
         m_nCaret = 0;
         m_nCaretX = m_nScrollX + TEXT_X;
         return;
     }
-    const long T = TextWidth(nLen);
-    if (x > T - ByteWidth((BYTE)s[nLen - 1]) / 2)
+    const long T = P[nLen];
+    if (x > T - B[(BYTE)s[nLen - 1]] / 2)
     {
         m_nCaret = nLen;
         m_nCaretX = T + m_nScrollX + TEXT_X;
@@ -473,8 +500,7 @@ void CWG_Text::CountCur(CPoint pt)
     }
     long i = 1;
     for (; i < nLen; ++i)
-        if (x > TextWidth(i) - ByteWidth((BYTE)s[i - 1]) / 2 &&
-            x < TextWidth(i + 1) - ByteWidth((BYTE)s[i]) / 2)
+        if (x > P[i] - B[(BYTE)s[i - 1]] / 2 && x < P[i + 1] - B[(BYTE)s[i]] / 2)
             break;
     if (i >= nLen)
         return;   // on a midpoint exactly: the caret stays
@@ -757,8 +783,9 @@ void CWG_Text::OnMouseMove(CPoint point)
 void CWG_Text::OnButtonUp(CPoint, long)
 {
     m_bDragging = FALSE;
-    // Another element may hold the mouse by now; its capture stays.
-    if (m_pParent && (m_pParent->m_nMouseWG == m_nIndex || m_pParent->m_nMouseWG < 0))
+    // Only a mouse this field holds goes back: another element's, or the
+    // capture of the edit menu a right click just opened, stays.
+    if (m_pParent && m_pParent->m_nMouseWG == m_nIndex)
         m_pParent->ByeMouse();
 }
 

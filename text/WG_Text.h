@@ -123,6 +123,8 @@ protected:
     static long PrevStopIn(const CString& str, long n);
     long NextStop(long n);
     long ByteWidth(BYTE b);
+    // Brings the remembered widths up to date with the text and the font.
+    void SyncWidths();
     long SpanWidth(long nFrom, long nTo) { return TextWidth(nTo) - TextWidth(nFrom); }
     // Right scrolling rule: the caret past W - 3 lands 2 pixels inside the edge.
     void ScrollToCaretRight();
