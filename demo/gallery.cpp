@@ -161,7 +161,9 @@ private:
             m_panel.ShowPage(i, TRUE);
             CString strPage = m_panel.m_pages[i]->Name();
             strPage.MakeLower();
+            m_panel.m_pages[i]->BeforeScreenshot();
             m_bSaved &= SaveScreenshot(strBase + "-" + strPage + ".png");
+            m_panel.m_pages[i]->AfterScreenshot();
         }
         m_bSaved &= SaveScreenshot(m_strScreenshot);   // the first page is showing
         EndDialog(m_bSaved ? IDOK : IDABORT);

@@ -34,6 +34,10 @@ public:
                 m_pPanel->m_pWG[i]->m_bVisible = bShow;
     }
     BOOL Owns(long nIndex) const { return nIndex >= m_nFirst && nIndex < m_nEnd; }
+    // Around the page's screenshot: a page may open what a person would
+    // see in use (a menu, say) and close it again.
+    virtual void BeforeScreenshot() {}
+    virtual void AfterScreenshot() {}
 
 protected:
     CVRK_WGPANEL* m_pPanel = nullptr;

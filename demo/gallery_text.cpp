@@ -37,6 +37,7 @@ int CGalleryText::Build(long x, long y)
     m_txtMixed.m_nSelAnchor = 7;    // "English" selected
     m_txtMixed.m_nSelEnd = 14;
     m_txtMixed.m_bSelected = TRUE;
+    m_txtMixed.m_bChooseAllOnFocus = FALSE;   // a click keeps what is selected
 
     m_lblSummary.Create(pPanel, x, yRow + 32, WIDTH - 10);
     m_lblSummary.m_strCaption = "Each field reports its changes here";
@@ -68,4 +69,20 @@ BOOL CGalleryText::OnWGCommand(long nIndex, long nCode)
         return TRUE;
     }
     return FALSE;
+}
+
+void CGalleryText::BeforeScreenshot()
+{
+    m_pPanel->SetNowWG(m_txtMixed.m_nIndex);
+    m_txtMixed.m_nCaret = m_txtMixed.m_nSelEnd;
+    m_pPanel->RefreshWG(m_txtMixed.m_nIndex);
+    // A right click on the selection, as a person would make it.
+    const CPoint pt(m_txtMixed.m_rect.left + 80, m_txtMixed.m_rect.top + 10);
+    m_pPanel->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
+}
+
+void CGalleryText::AfterScreenshot()
+{
+    m_txtMixed.m_Menu.Shirk();
+    m_pPanel->SetNowWG(-1);
 }

@@ -1,6 +1,7 @@
 // Gallery page "Text": the single-line text field with a hint, in
 // number-only and read-only modes, with Chinese and mixed text showing a
-// selection, and the password field. What the fields report (changes,
+// selection (its edit menu open in the page's screenshot), and the
+// password field. What the fields report (changes,
 // Enter, Up and Down, focus) shows in the summary label at the bottom.
 #pragma once
 #include "gallery_page.h"
@@ -20,6 +21,9 @@ public:
 
     virtual const char* Name() const { return "Text"; }
     virtual BOOL OnWGCommand(long nIndex, long nCode);
+    // The mixed field focused, with its edit menu open over the page.
+    virtual void BeforeScreenshot();
+    virtual void AfterScreenshot();
 
 protected:
     virtual int Build(long x, long y);
