@@ -46,8 +46,7 @@ void CWG_PassWord::OnChar(UINT nChar)
         return;
     if (nChar == VK_BACK)
     {
-        if (m_nCaret == 0 && !m_bSelected)
-            return;
+        // At 0 with nothing selected nothing goes, and it still reports.
         if (m_bSelected)
         {
             if (m_nScrollX < 0)
@@ -56,7 +55,7 @@ void CWG_PassWord::OnChar(UINT nChar)
             m_bSelected = FALSE;
             RemoveBytes(m_nSelMin, m_nSelMax - m_nSelMin);
         }
-        else
+        else if (m_nCaret > 0)
         {
             // The double-byte rule on the real text: a Chinese character
             // goes with both of its asterisks.
@@ -77,9 +76,7 @@ void CWG_PassWord::OnChar(UINT nChar)
             }
         }
     }
-    else if (nChar < 0x20)
-        return;
-    else
+    else if (nChar >= 0x20)   // other control characters change nothing, and report
     {
         const char ch = (char)(BYTE)nChar;
         if (m_bNumberOnly && !(ch >= '0' && ch <= '9') && !(ch == '.' && !m_bIntegerOnly))

@@ -238,6 +238,19 @@ long CWG_Text::NextStop(long n)
     return i > nLen ? nLen : i;
 }
 
+void CWG_Text::SnapAnchor()
+{
+    if (m_nSelAnchor > m_strText.GetLength())
+        m_nSelAnchor = m_strText.GetLength();
+    if (!IsBoundary(m_nSelAnchor))
+        m_nSelAnchor = PrevStop(m_nSelAnchor);
+}
+
+BOOL CWG_Text::IsBoundary(long n)
+{
+    return n <= 0 || n >= m_strText.GetLength() || NextStop(PrevStop(n)) == n;
+}
+
 BOOL CWG_Text::TrailPending() const
 {
     return m_nPendingCaret >= 0 && m_nPendingCaret == m_nCaret &&
@@ -248,8 +261,8 @@ void CWG_Text::NoteTrailPending()
 {
     m_nPendingCaret = -1;
     m_strPendingText.Empty();
-    if (m_nCaret == PrevStop(m_nCaret) || m_nCaret == NextStop(PrevStop(m_nCaret)))
-        return;   // on a boundary: nothing waits
+    if (IsBoundary(m_nCaret))
+        return;   // nothing waits
     m_strPendingText = m_strText;   // shares the buffer: any change unshares it
     m_nPendingCaret = m_nCaret;
 }
@@ -503,7 +516,13 @@ void CWG_Text::CountCur(CPoint pt)
         if (x > P[i] - B[(BYTE)s[i - 1]] / 2 && x < P[i + 1] - B[(BYTE)s[i]] / 2)
             break;
     if (i >= nLen)
-        return;   // on a midpoint exactly: the caret stays
+    {
+        // On a midpoint exactly the caret stays, but not between a lead
+        // byte just typed and its trail: a click gives up the wait.
+        if (!IsBoundary(m_nCaret))
+            m_nCaret = PrevStop(m_nCaret);
+        return;
+    }
     if (IsLead(s[i - 1]))
     {
         long j = 0;
@@ -535,6 +554,7 @@ void CWG_Text::OnKeyDown(UINT nChar)
         {
             m_bSelected = TRUE;
             m_nSelAnchor = m_nSelEnd = m_nCaret;
+            SnapAnchor();
         }
         if (nChar == VK_LEFT)
         {
@@ -646,6 +666,9 @@ BOOL CWG_Text::RemoveSelection()
 
 void CWG_Text::OnChar(UINT nChar)
 {
+    // A selection drawn before the text was shortened behind the field's
+    // back takes the typed byte with it (read before the text is taken).
+    const BOOL bSelectionBeyondText = m_bSelected && m_nSelMax > m_strText.GetLength();
     if (CharHandledFirst(nChar))
         return;
     if (nChar == VK_BACK)
@@ -674,16 +697,14 @@ void CWG_Text::OnChar(UINT nChar)
             }
         }
     }
-    else if (nChar < 0x20)
-        return;
-    else
+    else if (nChar >= 0x20)   // other control characters change nothing, and report
     {
         const char ch = (char)(BYTE)nChar;
         if (m_bNumberOnly && !(ch >= '0' && ch <= '9') && ch != '-' && !(ch == '.' && !m_bIntegerOnly))
             return;
         if (m_bSelected)
         {
-            if (m_nSelMax > m_nLength)
+            if (bSelectionBeyondText)
             {
                 m_nSelMin = m_nSelMax = 0;
                 m_bSelected = FALSE;
@@ -720,6 +741,7 @@ void CWG_Text::OnButtonDown(CPoint point, long nButton)
     }
     if (m_bShiftCtrl)
     {
+        SnapAnchor();
         if (m_nSelEnd != m_nSelAnchor)
             m_bSelected = TRUE;
         ScrollAtEdge(point);
@@ -772,6 +794,7 @@ void CWG_Text::OnMouseMove(CPoint point)
     if (!m_bDragging)
         return;
     TakeText();
+    SnapAnchor();
     if (m_nSelEnd != m_nSelAnchor)
         m_bSelected = TRUE;
     ScrollAtEdge(point);

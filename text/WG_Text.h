@@ -17,6 +17,8 @@
 //    empty. Pasted CR, LF and tabs are kept as bytes, without limit.
 //  - A text changed behind the element's back (GetTextStrAddress) is taken
 //    as it is at the next event: the caret and selection are clamped to it.
+//  - A selection anchor left from before an edit (a Shift-click or a drag
+//    extends from it) goes to the start of the character it now falls in.
 #pragma once
 #include "VRK_WG.h"
 #include "WG_TextMenu.h"
@@ -122,6 +124,11 @@ protected:
     long PrevStop(long n);
     static long PrevStopIn(const CString& str, long n);
     long NextStop(long n);
+    // n is 0, the end, or where a character starts.
+    BOOL IsBoundary(long n);
+    // The anchor of a selection about to show, kept from an earlier text,
+    // goes inside the text and to the start of the character it is in.
+    void SnapAnchor();
     long ByteWidth(BYTE b);
     // Brings the remembered widths up to date with the text and the font.
     void SyncWidths();

@@ -53,7 +53,14 @@ inline std::string TextRules(const CVRK_WG* pWG)
         return "caret inside a character";
     for (long i : { t->m_nSelAnchor, t->m_nSelEnd })
         if (t->m_bSelected && (i < 0 || i > n || (!pw && !onBoundary(i))))
-            return "selection end outside the text or inside a character";
+        {
+            std::string s = "selection end outside the text or inside a character: anchor " +
+                            std::to_string(t->m_nSelAnchor) + ", end " + std::to_string(t->m_nSelEnd) +
+                            ", caret " + std::to_string(t->m_nCaret) + ", bytes";
+            for (long j = 0; j < n; ++j)
+                s += " " + std::to_string((BYTE)t->m_strText[(int)j]);
+            return s;
+        }
     if (pw && (pw->m_strPassWord.GetLength() != n || t->m_strText != CString('*', (int)n)))
         return "password shows other than one asterisk per byte";
     return "";

@@ -204,6 +204,16 @@ TEST_F(Text, ShiftSelectionOnCharacterBoundaries)
     Play(m_panel, "a8 k46");
     EXPECT_EQ("", m_log.Joined());
     EXPECT_EQ("ab", Bytes(m_t.m_strText));
+    // An anchor a click left at 2 of "ab" falls inside 中 once it is typed
+    // at 1: a Shift-click extends from the character's start.
+    Put(m_t, "ab", 2);
+    m_t.m_bJustFocused = FALSE;
+    Play(m_panel, "d200,15 u200,15 k37 a214 a208");
+    EXPECT_EQ(2, m_t.m_nSelAnchor);
+    Play(m_panel, "k16 d200,15 u200,15 K16");
+    EXPECT_TRUE(m_t.m_bSelected);
+    EXPECT_EQ(1, m_t.m_nSelMin);
+    EXPECT_EQ(4, m_t.m_nSelMax);
 }
 
 // Every click across a text of two Chinese characters puts the caret on a
@@ -334,7 +344,8 @@ TEST_F(Text, ReportsAndRepaintsInOrder)
         { "d20,15 u20,15", "paint 0" },                      // the next places the caret
         { "a120", "cmd 0 7 | paint 0" },
         { "a13 k38 k40", "cmd 0 7 key 13 | cmd 0 7 key 38 | cmd 0 7 key 40" },
-        { "k46 k37 k36 k35 a9 a27", "paint 0 | paint 0" },
+        { "k46 k37 k36 k35", "paint 0 | paint 0" },
+        { "a9 a27", "cmd 0 7 | paint 0 | cmd 0 7 | paint 0" },   // control characters report
         { "a8", "cmd 0 7 | paint 0" },
         { "F0", "paint 0 | cmd 0 11" },
     };
@@ -607,6 +618,17 @@ TEST_F(Text, BadInputIsHandled)
     *m_t.GetTextStrAddress() = "ab";
     Play(m_panel, "k37");
     EXPECT_EQ(1, m_t.m_nCaret);
+    // ... and a byte typed over a selection drawn before that is dropped
+    // with the selection.
+    Put(m_t, "abcdef", 6);
+    m_t.m_bSelected = TRUE, m_t.m_nSelAnchor = 1, m_t.m_nSelEnd = 6;
+    m_panel.RefreshWG(m_t.m_nIndex);
+    *m_t.GetTextStrAddress() = "ab";
+    m_log.Clear();
+    Play(m_panel, "a120");
+    EXPECT_EQ("ab", Bytes(m_t.m_strText));
+    EXPECT_FALSE(m_t.m_bSelected);
+    EXPECT_EQ("", m_log.Joined());
 }
 
 // The password: one asterisk per byte, edits at the same positions in both
@@ -622,6 +644,7 @@ TEST_F(Text, PasswordKeepsBothStringsInStep)
         { "a" ZH, 3, "a8", "a", "cmd 1 7 | paint 1" },
         { "abc", 1, "k46", "ac", "paint 1" },
         { "x", 1, "a8", "", "paint 1" },                 // the last byte goes unreported
+        { "ab", 0, "a8 a9", "ab", "cmd 1 7 | paint 1 | cmd 1 7 | paint 1" },   // nothing goes, yet it reports
         { "ab", 0, "k16 k39 K16 a122", "zb", "paint 1 | cmd 1 7 | paint 1" },
     };
     for (const Case& c : cases)
