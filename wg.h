@@ -25,3 +25,6 @@
 #include "windows/WG_Dlg_MsgBox.h"
 #include "lists/WG_List.h"
 #include "menus/VRK_MENUWND.h"
+#include "text/WG_TextMenu.h"
+#include "text/WG_Text.h"
+#include "text/WG_PassWord.h"

@@ -918,6 +918,172 @@ void FrameFigures(const std::vector<const ElementKind*>& kinds, HFONT hFont, con
         fflush(stdout);
     }
 }
+// ---- Figures 16-19: the text field against a native EDIT (ES_AUTOHSCROLL),
+// same font, same run.
+
+// A mixed GBK text of about nBytes bytes: words and Chinese characters.
+std::string LongText(size_t nBytes)
+{
+    std::string s;
+    while (s.size() < nBytes)
+        s += (s.size() / 7) % 2 ? "word " : "\xD6\xD0\xCE\xC4 ";
+    s.resize(nBytes);
+    if (s.size() >= 2 && ((unsigned char)s[s.size() - 1] & 0x80) && !((unsigned char)s[s.size() - 2] & 0x80))
+        s.back() = 'x';   // no lone lead byte at the end
+    return s;
+}
+
+// One text field on its own panel and one native EDIT beside it, both
+// holding the same text with the caret at the same byte.
+struct TextPair
+{
+    LibTop top;
+    CVRK_WGPANEL panel;
+    CWG_Text text;
+    CWG_Text textShort;   // figure 13's 100-byte field
+    HWND hHost = nullptr, hEdit = nullptr;
+
+    bool Open(HFONT hFont)
+    {
+        if (!top.Open(0, 0))
+            return false;
+        std::unique_ptr<Host> host = HostKinds()[0].open(&top, &panel, 400, 60);
+        if (!host || !text.Create(&panel, 10, 10, 300, 21) || !textShort.Create(&panel, 10, 35, 300, 21))
+            return false;
+        host.release();   // the panel's window lives with the top window
+        panel.DrawMe();
+        panel.SetNowWG(text.m_nIndex);
+        hHost = MakeNativeHost(0, 100);
+        hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 10, 10,
+                                  300, 21, hHost, (HMENU)1, ::GetModuleHandleA(nullptr), nullptr);
+        ::SendMessageA(hEdit, WM_SETFONT, (WPARAM)hFont, TRUE);
+        PumpAll();
+        return hEdit != nullptr;
+    }
+    // Both sides hold str with the caret at nCaret (-1: the end), scrolled
+    // to show it.
+    void Set(const std::string& str, long nCaret)
+    {
+        const long n = nCaret < 0 ? (long)str.size() : nCaret;
+        text.SetTextStrQuiet(str.c_str());
+        text.m_nCaret = n;
+        text.m_bSelected = FALSE;
+        text.m_bJustFocused = FALSE;
+        text.OnKeyDown(VK_RIGHT);   // scrolls to the caret (at the end, it stays)
+        if (nCaret >= 0)
+            text.OnKeyDown(VK_LEFT);
+        ::SetWindowTextA(hEdit, str.c_str());
+        ::SendMessageA(hEdit, EM_SETSEL, n, n);
+        ::SendMessageA(hEdit, EM_SCROLLCARET, 0, 0);
+        ::UpdateWindow(hEdit);
+    }
+    void Close()
+    {
+        ::DestroyWindow(hHost);
+        top.DestroyWindow();
+        PumpAll();
+    }
+};
+
+// Per-key microseconds of typing 'x' into both sides (each key painted).
+void TimeTyping(TextPair& tp, std::vector<double>& lib, std::vector<double>& nat)
+{
+    Interleave(10, 31, 10, [&] { ::SendMessageA(tp.panel.m_hWnd, WM_CHAR, 'x', 1); },
+               [&] {
+                   ::SendMessageA(tp.hEdit, WM_CHAR, 'x', 1);
+                   ::UpdateWindow(tp.hEdit);
+               },
+               lib, nat);
+}
+
+void TextFigures(HFONT hFont)
+{
+    fprintf(stderr, "wg_bench: text\n");
+    TextPair tp;
+    if (!tp.Open(hFont))
+        return;
+    const std::string strLong = LongText(10 * 1024), strShort = LongText(100);
+
+    std::vector<double> lib, nat;
+    tp.Set(strLong, -1);
+    TimeTyping(tp, lib, nat);
+    const bool bTyped = tp.text.m_nLength > (long)strLong.size() &&
+                        ::GetWindowTextLengthA(tp.hEdit) > (int)strLong.size();
+    TimedFigure(16, "text_type_end",
+                "one character typed at the end of a 10 kB GBK text and painted: WM_CHAR to the panel of a "
+                "CWG_Text vs WM_CHAR + UpdateWindow to a native EDIT (ES_AUTOHSCROLL), same font",
+                std::string(",\"typed\":") + (bTyped ? "true" : "false"), lib, nat, 1.0);
+    const double tNatLongEnd = Median(nat);
+
+    lib.clear(), nat.clear();
+    tp.Set(strLong, (long)strLong.size() / 2 & ~7L);
+    TimeTyping(tp, lib, nat);
+    TimedFigure(17, "text_type_middle",
+                "one character typed in the middle of a 10 kB GBK text and painted, as figure 10", "", lib, nat,
+                1.0);
+
+    // A click near the end of the text, the end in view.
+    lib.clear(), nat.clear();
+    tp.Set(strLong, -1);
+    const long xClick = 10 + 300 - 20;
+    long nCaretLib = -1;
+    DWORD dwSelNative = 0;
+    Interleave(10, 31, 10,
+               [&] {
+                   ::SendMessageA(tp.panel.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, XY(xClick, 20));
+                   ::SendMessageA(tp.panel.m_hWnd, WM_LBUTTONUP, 0, XY(xClick, 20));
+                   nCaretLib = tp.text.m_nCaret;
+               },
+               [&] {
+                   ::SendMessageA(tp.hEdit, WM_LBUTTONDOWN, MK_LBUTTON, XY(300 - 20, 10));
+                   ::SendMessageA(tp.hEdit, WM_LBUTTONUP, 0, XY(300 - 20, 10));
+                   ::UpdateWindow(tp.hEdit);
+                   dwSelNative = (DWORD)::SendMessageA(tp.hEdit, EM_GETSEL, 0, 0);
+               },
+               lib, nat);
+    // The EDIT counts characters (UTF-16 units under Wine) where the
+    // library counts bytes. Wine's EDIT puts the caret at 0 for a click on
+    // a line this long (it finds no character under the point), so the
+    // native side is reported as it is.
+    const bool bLibNearEnd = nCaretLib > (long)strLong.size() - 60;
+    const bool bNativeNearEnd = (long)LOWORD(dwSelNative) > ::GetWindowTextLengthW(tp.hEdit) - 60;
+    char szPlaces[160];
+    snprintf(szPlaces, sizeof(szPlaces), ",\"lib_caret\":%ld,\"lib_length\":%ld,\"native_caret\":%u,\"native_length\":%d",
+             nCaretLib, tp.text.m_nLength, (unsigned)LOWORD(dwSelNative), ::GetWindowTextLengthW(tp.hEdit));
+    TimedFigure(18, "text_click",
+                "a click (button down and up) that places the caret near the end of a 10 kB GBK text, the end in "
+                "view, vs WM_LBUTTONDOWN/UP + UpdateWindow on a native EDIT",
+                std::string(",\"lib_caret_near_end\":") + (bLibNearEnd ? "true" : "false") +
+                    ",\"native_caret_near_end\":" + (bNativeNearEnd ? "true" : "false") +
+                    szPlaces,
+                lib, nat, 1.0);
+
+    // How a key's cost grows with the text: the library at 10 kB against
+    // itself at 100 bytes, a key typed and taken back with Backspace so both
+    // keep their length (the EDIT's own growth alongside).
+    lib.clear(), nat.clear();
+    tp.Set(strLong, -1);
+    tp.textShort.SetTextStrQuiet(strShort.c_str());
+    std::vector<double> vShort;
+    auto keyPair = [&](CWG_Text& t) {
+        tp.panel.SetNowWGQuiet(t.m_nIndex);
+        ::SendMessageA(tp.panel.m_hWnd, WM_CHAR, 'x', 1);
+        ::SendMessageA(tp.panel.m_hWnd, WM_CHAR, VK_BACK, 1);
+    };
+    Interleave(10, 31, 10, [&] { keyPair(tp.text); }, [&] { keyPair(tp.textShort); }, lib, vShort);
+    const bool bKept = tp.text.m_nLength == (long)strLong.size() && tp.textShort.m_nLength == (long)strShort.size();
+    std::vector<double> libShortEdit;
+    tp.Set(strShort, -1);
+    TimeTyping(tp, libShortEdit, nat);
+    TimedFigure(19, "text_key_growth",
+                "per-key cost (a character typed and removed) at the end of a 10 kB text over that at the end of "
+                "a 100-byte text, both the library's (lib_median: 10 kB, native_median: 100 B)",
+                ",\"lengths_kept\":" + std::string(bKept ? "true" : "false") + ",\"native_edit_growth\":" +
+                    Num(Median(nat) > 0 ? tNatLongEnd / Median(nat) : 0),
+                lib, vShort, 2.0);
+    tp.Close();
+}
+
 } // namespace
 
 int main()
@@ -1042,6 +1208,7 @@ int main()
     ListFigures();
     MenuFigures(&top);
 
+    TextFigures(hFont);
     FrameFigures(kinds, hFont, mixField);
 
     host.reset();

@@ -13,6 +13,7 @@
 #include "gallery_windows.h"
 #include "gallery_lists.h"
 #include "gallery_menus.h"
+#include "gallery_text.h"
 #include "gallery_probe.h"
 #include <string.h>
 #include <algorithm>
@@ -27,14 +28,15 @@ class CGalleryPanel : public CVRK_WGPANEL
 public:
     // The page column down the left side, its separator and the pages' area.
     enum { NAV_X = 12, NAV_Y = 20, NAV_W = 80, NAV_H = 20, NAV_STEP = 26, SEPARATOR_X = 100, PAGE_X = 120, PAGE_Y = 30 };
-    enum { PAGES = 5 };
+    enum { PAGES = 6 };
 
     CGalleryButtons m_buttons;
     CGalleryChoices m_choices;
     CGalleryWindows m_windows;
     CGalleryMenus m_menus;
+    CGalleryText m_text;
     CGalleryLists m_lists;
-    CGalleryPage* const m_pages[PAGES] = { &m_buttons, &m_choices, &m_windows, &m_menus, &m_lists };
+    CGalleryPage* const m_pages[PAGES] = { &m_buttons, &m_choices, &m_windows, &m_menus, &m_text, &m_lists };
     CWG_LabelButton m_lnkPage[PAGES];
     int m_nPage = -1;
 

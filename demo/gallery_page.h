@@ -35,7 +35,8 @@ public:
         OnShow(bShow);
     }
     BOOL Owns(long nIndex) const { return nIndex >= m_nFirst && nIndex < m_nEnd; }
-    // Around the page's picture: a page may open its popups for it.
+    // Around the page's screenshot: a page may open what a person would
+    // see in use (a menu, say) and close it again.
     virtual void BeforeScreenshot() {}
     virtual void AfterScreenshot() {}
 

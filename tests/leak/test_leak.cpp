@@ -188,6 +188,10 @@ protected:
                     }
                     send(WM_CHAR, 'x', 1);
                     send(WM_CHAR, 0xA1, 1);
+                    // Select all, copy and paste: the clipboard's blocks
+                    // and the text fields' remembered widths.
+                    for (UINT ch : { 0x01u, 0x03u, 0x16u })
+                        send(WM_CHAR, ch, 1);
                 }
                 break;
             }

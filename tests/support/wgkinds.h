@@ -51,6 +51,42 @@ public:
     }
 };
 
+// The rules of the text kinds: caret and selection ends on character
+// boundaries inside the text (the caret may wait between a lead byte just
+// typed and its trail); a password shows one asterisk per byte.
+inline std::string TextRules(const CVRK_WG* pWG)
+{
+    CWG_Text* t = const_cast<CWG_Text*>(static_cast<const CWG_Text*>(pWG));   // IfCharCN is not const
+    const CWG_PassWord* pw = dynamic_cast<const CWG_PassWord*>(pWG);
+    const long n = t->m_strText.GetLength();
+    if (t->m_nLength != n)
+        return "m_nLength disagrees with the text";
+    // A boundary: walking characters from 0 lands on it.
+    auto onBoundary = [&](long i) {
+        long j = 0;
+        while (j < i)
+            j += ((BYTE)t->m_strText[(int)j] & 0x80) ? 2 : 1;
+        return j == i || i == n;
+    };
+    if (t->m_nCaret < 0 || t->m_nCaret > n)
+        return "caret outside the text";
+    if (!pw && !onBoundary(t->m_nCaret) && !t->TrailPending())
+        return "caret inside a character";
+    for (long i : { t->m_nSelAnchor, t->m_nSelEnd })
+        if (t->m_bSelected && (i < 0 || i > n || (!pw && !onBoundary(i))))
+        {
+            std::string s = "selection end outside the text or inside a character: anchor " +
+                            std::to_string(t->m_nSelAnchor) + ", end " + std::to_string(t->m_nSelEnd) +
+                            ", caret " + std::to_string(t->m_nCaret) + ", bytes";
+            for (long j = 0; j < n; ++j)
+                s += " " + std::to_string((BYTE)t->m_strText[(int)j]);
+            return s;
+        }
+    if (pw && (pw->m_strPassWord.GetLength() != n || t->m_strText != CString('*', (int)n)))
+        return "password shows other than one asterisk per byte";
+    return "";
+}
+
 inline const std::vector<ElementKind>& ElementKinds()
 {
     static const std::vector<ElementKind> s_kinds = {
@@ -178,6 +214,22 @@ inline const std::vector<ElementKind>& ElementKinds()
                          " outside its track " + std::to_string(top) + ".." + std::to_string(end);
               return "";
           } },
+        { "text", 120, 21,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_Text* t = new CWG_Text;
+              t->Create(p, x, y, w, h);
+              t->SetTextStrQuiet("Text \xD6\xD0\xCE\xC4");
+              return t;
+          },
+          "EDIT", ES_AUTOHSCROLL | WS_BORDER, "Text \xD6\xD0\xCE\xC4", TextRules },
+        { "password", 120, 21,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_PassWord* t = new CWG_PassWord;
+              t->Create(p, x, y, w, h);
+              t->SetTextStrQuiet("pw\xD6\xD0");
+              return t;
+          },
+          "EDIT", ES_AUTOHSCROLL | ES_PASSWORD | WS_BORDER, "pw\xD6\xD0", TextRules },
     };
     return s_kinds;
 }

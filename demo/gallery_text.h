@@ -1,0 +1,30 @@
+// Gallery page "Text": the single-line text field with a hint, in
+// number-only and read-only modes, with Chinese and mixed text showing a
+// selection (its edit menu open in the page's screenshot), and the
+// password field. What the fields report (changes,
+// Enter, Up and Down, focus) shows in the summary label at the bottom.
+#pragma once
+#include "gallery_page.h"
+
+class CGalleryText : public CGalleryPage
+{
+public:
+    enum { WIDTH = 440, FIELD_W = 200, FIELD_H = 21, ROW = 26 };
+
+    CWG_Label m_lblTitle;
+    CWG_Text m_txtPlain;        // empty, showing its hint
+    CWG_Text m_txtNumber;       // integers and decimals only
+    CWG_Text m_txtReadOnly;
+    CWG_Text m_txtMixed;        // Chinese and Latin, part of it selected
+    CWG_PassWord m_pwdSecret;
+    CWG_Label m_lblSummary;
+
+    virtual const char* Name() const { return "Text"; }
+    virtual BOOL OnWGCommand(long nIndex, long nCode);
+    // The mixed field focused, with its edit menu open over the page.
+    virtual void BeforeScreenshot();
+    virtual void AfterScreenshot();
+
+protected:
+    virtual int Build(long x, long y);
+};
