@@ -310,7 +310,7 @@ def run(g):
     g.point_at(pages[:2])
     st = g.settle('"Pages" menu down again', lambda s: dropped(s, pages))
     l, t, r, b = st.windows[0].rect
-    click(g, ((l + r) // 2, t + (b - t) * 5 // 8))   # the third of four rows
+    click(g, ((l + r) // 2, t + 5 + 18 * 2 + 9))   # the third row, "Windows" (rows of 18 from y 5)
     st = g.settle('page "Windows" from the menu', lambda s: not dropped(s, pages) and 'modal' in s.elements
                   and 'bar.button' in s.elements and 'normal' not in s.elements)
     yield 'page chosen in the menu bar'
