@@ -230,21 +230,26 @@ private:
         const LPARAM lCaption = MAKELPARAM((item.m_nLeft + item.m_nRight) / 2, 12);
         m_bar.m_pMenuPanel->SendMessage(WM_MOUSEMOVE, 0, lCaption);
         m_bar.m_pMenuPanel->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lCaption);
-        bSaved &= SaveScreenshot(m_strScreenshot, &m_menuPages.m_Shadow);   // the first page is showing
+        bSaved &= SaveScreenshot(m_strScreenshot);   // the first page is showing
         m_bar.ReleaseMenu();
         if (m_pbSaved)
             *m_pbSaved = bSaved;
         DestroyWindow();
     }
-    // pShadow: a shadow over the frame (a menu's) whose image is blended
-    // into the picture as Windows would show it; a screen without a
-    // compositor shows its translucent pixels black.
-    BOOL SaveScreenshot(const CString& strFile, CWG_Com_WindowShadow* pShadow = nullptr)
+    // The drop shadows shown now (menus', the layered card's) are blended
+    // into the picture from their own images as Windows would show them: a
+    // screen without a compositor shows their translucent pixels black.
+    BOOL SaveScreenshot(const CString& strFile)
     {
-        // The shadow is blended from its own image into what lies beneath it.
-        const BOOL bShadow = pShadow && pShadow->m_hWnd && pShadow->IsWindowVisible();
-        if (bShadow)
-            ::ShowWindow(pShadow->m_hWnd, SW_HIDE);
+        // Every shown shadow of this program, top of the z-order first.
+        std::vector<CWG_Com_WindowShadow*> shadows;
+        const DWORD dwThread = ::GetCurrentThreadId();
+        for (HWND h = ::GetTopWindow(nullptr); h; h = ::GetWindow(h, GW_HWNDNEXT))
+            if (::GetWindowThreadProcessId(h, nullptr) == dwThread && ::IsWindowVisible(h))
+                if (auto* p = dynamic_cast<CWG_Com_WindowShadow*>(CWnd::FromHandlePermanent(h)))
+                    shadows.push_back(p);
+        for (CWG_Com_WindowShadow* p : shadows)
+            ::ShowWindow(p->m_hWnd, SW_HIDE);
         // Every window painted, frame included, before the picture.
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         MSG msg;
@@ -259,27 +264,30 @@ private:
         HDC hScreen = ::GetDC(nullptr);
         std::vector<DWORD> pixels = CopyPixels(hScreen, rc.left, rc.top, rc.Width(), rc.Height());
         ::ReleaseDC(nullptr, hScreen);
-        if (bShadow)
+        // Bottom shadow first; each leaves alone what its owner and the
+        // windows above it (the owners of the shadows above) cover.
+        std::vector<CRect> covered(shadows.size());
+        for (size_t i = 0; i < shadows.size(); ++i)
+            ::GetWindowRect(shadows[i]->OwnerHandle(), &covered[i]);
+        for (size_t i = shadows.size(); i-- > 0;)
         {
-            BlendShadow(pixels, rc, *pShadow);
-            ::ShowWindow(pShadow->m_hWnd, SW_SHOWNA);
+            BlendShadow(pixels, rc, *shadows[i], std::vector<CRect>(covered.begin(), covered.begin() + i + 1));
+            ::ShowWindow(shadows[i]->m_hWnd, SW_SHOWNA);
         }
         return SavePixelsPng(pixels, rc.Width(), rc.Height(), strFile);
     }
-    // Premultiplied "over": out = shadow + (1 - alpha) * below, except
-    // under the window that casts it.
-    static void BlendShadow(std::vector<DWORD>& pixels, const CRect& rc, CWG_Com_WindowShadow& layer)
+    static void BlendShadow(std::vector<DWORD>& pixels, const CRect& rc, CWG_Com_WindowShadow& layer,
+                            const std::vector<CRect>& covered)
     {
         CWGPixels32 px;
-        CRect rcLayer, rcOwner;
+        CRect rcLayer;
         layer.GetWindowRect(&rcLayer);
-        ::GetWindowRect(layer.OwnerHandle(), &rcOwner);
         if (pixels.empty() || !px.Attach((HBITMAP)layer.m_bmpLayer.m_hObject))
             return;
         for (long y = std::max(rc.top, rcLayer.top); y < std::min(rc.bottom, rcLayer.bottom); ++y)
             for (long x = std::max(rc.left, rcLayer.left); x < std::min(rc.right, rcLayer.right); ++x)
             {
-                if (rcOwner.PtInRect(CPoint(x, y)))
+                if (std::any_of(covered.begin(), covered.end(), [&](const CRect& r) { return r.PtInRect(CPoint(x, y)); }))
                     continue;
                 const DWORD c = px.Row(y - rcLayer.top)[x - rcLayer.left], ca = layer.m_blend.SourceConstantAlpha;
                 const DWORD a = (c >> 24) * ca / 255;
