@@ -374,26 +374,14 @@ void CVRK_DIALOG::DrawFrame()
     m_bSkinLoaded = TRUE;
     RecalcTitleButtonPos();
     const int W = rc.Width();
-
-    // The title bar is built off-screen and copied at once, so it never
-    // shows half drawn.
-    CWindowDC dc(this);
-    CDC dcTitle;
-    CBitmap bmpTitle;
-    if (!dcTitle.CreateCompatibleDC(&dc) || !bmpTitle.CreateCompatibleBitmap(&dc, W, TITLE_HEIGHT))
+    if (!frame.BeginTitle(RIGHT_END_W, 40, " - "))
         return;
-    CDCSelect selTitle(&dcTitle, &bmpTitle);
-    frame.DrawTitleBar(&dcTitle, RIGHT_END_W);
-    CString strText;
-    GetWindowText(strText);
-    CWGSkinFrame::DrawTitleText(&dcTitle, 40, 8, CString(" - ") + strText);
-    frame.DrawTitleButtons(&dcTitle, TitleButtons(), 0);
+    CDC* pTitle = frame.TitleDC();
+    frame.DrawTitleButtons(pTitle, TitleButtons(), 0);
     // The right end (close button and cap) and the logo.
-    frame.DrawPiece(&dcTitle, W - RIGHT_END_W, 0, 63, 0, RIGHT_END_W, TITLE_HEIGHT);
-    frame.DrawPiece(&dcTitle, 7, 5, 193, 5, 33, 16);
-
-    frame.DrawBorders(&dc);
-    dc.BitBlt(0, 0, W, TITLE_HEIGHT, &dcTitle, 0, 0, SRCCOPY);
+    frame.DrawPiece(pTitle, W - RIGHT_END_W, 0, 63, 0, RIGHT_END_W, TITLE_HEIGHT);
+    frame.DrawPiece(pTitle, 7, 5, 193, 5, 33, 16);
+    frame.PresentTitle();
 }
 
 void CVRK_DIALOG::DrawTitleButtons(UINT nHover)

@@ -172,23 +172,14 @@ void CVRK_FRAMEWND::DrawFrame()
         return;
     m_bSkinLoaded = TRUE;
     const int W = rc.Width();
-    // The title is composed off-screen and copied at once.
-    CWindowDC dc(this);
-    CDC dcTitle;
-    CBitmap bmpTitle;
-    if (!dcTitle.CreateCompatibleDC(&dc) || !bmpTitle.CreateCompatibleBitmap(&dc, W, TITLE_HEIGHT))
+    if (!frame.BeginTitle(RIGHT_END_W, 28, ""))
         return;
-    CDCSelect selTitle(&dcTitle, &bmpTitle);
-    frame.DrawTitleBar(&dcTitle, RIGHT_END_W);
-    CString strText;
-    GetWindowText(strText);
-    CWGSkinFrame::DrawTitleText(&dcTitle, 28, 8, strText);
-    frame.DrawPiece(&dcTitle, W - RIGHT_END_W, 0, RIGHT_END_X, 0, RIGHT_END_W, TITLE_HEIGHT);
+    CDC* pTitle = frame.TitleDC();
+    frame.DrawPiece(pTitle, W - RIGHT_END_W, 0, RIGHT_END_X, 0, RIGHT_END_W, TITLE_HEIGHT);
     if (IsZoomed())
-        frame.DrawPiece(&dcTitle, W - 63, BUTTON_Y, RESTORE_X, 0, BUTTON_W, BUTTON_H);
-    frame.DrawPiece(&dcTitle, 7, 7, ICON_X, ICON_Y, ICON_SIZE, ICON_SIZE);
-    frame.DrawBorders(&dc);
-    dc.BitBlt(0, 0, W, TITLE_HEIGHT, &dcTitle, 0, 0, SRCCOPY);
+        frame.DrawPiece(pTitle, W - 63, BUTTON_Y, RESTORE_X, 0, BUTTON_W, BUTTON_H);
+    frame.DrawPiece(pTitle, 7, 7, ICON_X, ICON_Y, ICON_SIZE, ICON_SIZE);
+    frame.PresentTitle();
 }
 
 void CVRK_FRAMEWND::DrawTitleButtons(UINT nHover)

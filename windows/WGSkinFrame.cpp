@@ -22,9 +22,41 @@ enum
 
 CWGSkinFrame::CWGSkinFrame(CWnd* pWnd, CDC* pSkinDC, HBITMAP hSkin, long nSkinRow)
     : m_pWnd(pWnd), m_pSkinDC(pSkinDC), m_rcWindow(0, 0, 0, 0), m_nRow(nSkinRow),
-      m_selSkin(SkinDC(pSkinDC), hSkin)
+      m_selSkin(SkinDC(pSkinDC), hSkin), m_hOldTitle(nullptr)
 {
     pWnd->GetWindowRect(&m_rcWindow);
+}
+
+CWGSkinFrame::~CWGSkinFrame()
+{
+    // The title bitmap is deleted after this body: not while selected.
+    if (m_hOldTitle)
+        ::SelectObject(m_dcTitle.m_hDC, m_hOldTitle);
+}
+
+BOOL CWGSkinFrame::BeginTitle(int nRightEnd, int xText, LPCSTR pszPrefix)
+{
+    if (m_hOldTitle)
+        return FALSE;   // one title per paint
+    CWindowDC dc(m_pWnd);
+    if (!m_dcTitle.CreateCompatibleDC(&dc) ||
+        !m_bmpTitle.CreateCompatibleBitmap(&dc, m_rcWindow.Width(), TITLE_HEIGHT))
+        return FALSE;
+    m_hOldTitle = ::SelectObject(m_dcTitle.m_hDC, m_bmpTitle.m_hObject);
+    DrawTitleBar(&m_dcTitle, nRightEnd);
+    CString strText;
+    m_pWnd->GetWindowText(strText);
+    DrawTitleText(&m_dcTitle, xText, 8, CString(pszPrefix) + strText);
+    return TRUE;
+}
+
+void CWGSkinFrame::PresentTitle()
+{
+    if (!m_hOldTitle)
+        return;
+    CWindowDC dc(m_pWnd);
+    DrawBorders(&dc);
+    dc.BitBlt(0, 0, m_rcWindow.Width(), TITLE_HEIGHT, &m_dcTitle, 0, 0, SRCCOPY);
 }
 
 HDC CWGSkinFrame::SkinDC(CDC* pSkinDC)

@@ -26,7 +26,17 @@ public:
     // it has no DC yet) for the object's lifetime, because a shared skin can
     // be selected into only one DC at a time. nSkinRow picks the band.
     CWGSkinFrame(CWnd* pWnd, CDC* pSkinDC, HBITMAP hSkin, long nSkinRow);
+    ~CWGSkinFrame();
     BOOL IsReady() const { return m_selSkin.GetOld() != nullptr; }
+
+    // The title bar is composed off-screen and copied at once, so it never
+    // shows half drawn. BeginTitle draws the bar (its right end, nRightEnd
+    // wide, left to the window) and the window text after pszPrefix at
+    // (xText, 8); the window adds its own pieces into TitleDC(); PresentTitle
+    // draws the borders and copies the title onto the window.
+    BOOL BeginTitle(int nRightEnd, int xText, LPCSTR pszPrefix);
+    CDC* TitleDC() { return &m_dcTitle; }
+    void PresentTitle();
 
     // Title bar into pDC (window width x 29): the left end and the middle
     // stretched up to the right end, nRightEnd pixels wide, which the
@@ -70,6 +80,9 @@ private:
     CRect m_rcWindow;
     long m_nRow;
     CDCSelect m_selSkin;
+    CDC m_dcTitle;
+    CBitmap m_bmpTitle;
+    HGDIOBJ m_hOldTitle;
 
     CWGSkinFrame(const CWGSkinFrame&) = delete;
     CWGSkinFrame& operator=(const CWGSkinFrame&) = delete;
