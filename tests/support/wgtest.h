@@ -1,8 +1,8 @@
-// Test support: a real top-level window hosting a recording panel, probe
-// elements that log every event they receive, and pixel readers for the
-// back buffers.
+// Test support for GoogleTest on top of the installed test kit: a real
+// top-level window hosting a recording panel, probe elements that log every
+// event they receive, and the fixtures.
 #pragma once
-#include "wg.h"
+#include "WGTestKit.h"
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -12,50 +12,10 @@
 
 namespace wgtest {
 
-// One log shared by a panel and its probes, so the order of calls across
-// elements and the application hooks is visible.
-struct Log
-{
-    std::vector<std::string> lines;
-    void Add(const std::string& s) { lines.push_back(s); }
-    void Clear() { lines.clear(); }
-    // The lines (only those starting with pszOnly), joined with " | ".
-    std::string Joined(const char* pszOnly = "") const
-    {
-        std::string s;
-        for (const auto& l : lines)
-            if (l.compare(0, strlen(pszOnly), pszOnly) == 0)
-                s += (s.empty() ? "" : " | ") + l;
-        return s;
-    }
-};
-
-inline std::string Fmt(const char* fmt, ...)
-{
-    char buf[256];
-    va_list ap;
-    va_start(ap, fmt);
-    vsnprintf(buf, sizeof(buf), fmt, ap);
-    va_end(ap);
-    return buf;
-}
-
-class RecordingPanel : public CVRK_WGPANEL
-{
-public:
-    Log* m_pLog = nullptr;
-    int m_nOKResult = 0;
-    int m_nCancelResult = 0;
-    virtual void OnWGCommand(long nIndex, long nCode) { if (m_pLog) m_pLog->Add(Fmt("cmd %ld %ld", nIndex, nCode)); }
-    virtual void OnMenuCommand(long nMenu, long nCommand) { if (m_pLog) m_pLog->Add(Fmt("menu %ld %ld", nMenu, nCommand)); }
-    virtual void OnTipCommand(long nTip, long nCode)
-    {
-        if (m_pLog) m_pLog->Add(Fmt("tip %ld %ld", nTip, nCode));
-        CVRK_WGPANEL::OnTipCommand(nTip, nCode);
-    }
-    virtual int OnOK() { if (m_pLog) m_pLog->Add("panel ok"); return m_nOKResult; }
-    virtual int OnCancel() { if (m_pLog) m_pLog->Add("panel cancel"); return m_nCancelResult; }
-};
+// The installed test kit is the base; these names stay the tests' own.
+using wgtestkit::Fmt;
+using wgtestkit::Log;
+using wgtestkit::RecordingPanel;
 
 // An element that logs every event as "<index>:<event>".
 class Probe : public CVRK_WG
@@ -112,95 +72,19 @@ inline HostWindow& SharedHost()
     return *s_pHost;
 }
 
-// Handles every queued message the way the application's pump does.
-inline void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        AfxPumpMessage(&msg);
-}
+using wgtestkit::ElementPixel;
+using wgtestkit::KeyData;
+using wgtestkit::PanelPixel;
+using wgtestkit::PixelOf;
+using wgtestkit::Pump;
+using wgtestkit::XY;
 
-inline LPARAM XY(int x, int y) { return MAKELPARAM((WORD)(short)x, (WORD)(short)y); }
-
-// Pixel of a bitmap that is normally not selected anywhere (the back buffers).
-inline COLORREF PixelOf(CDC* pDC, CBitmap& bmp, int x, int y)
-{
-    CBitmap* pOld = pDC->SelectObject(&bmp);
-    COLORREF c = pDC->GetPixel(x, y);
-    if (pOld)
-        pDC->SelectObject(pOld);
-    return c;
-}
-
-inline COLORREF PanelPixel(CVRK_WGPANEL& panel, int x, int y)
-{
-    return PixelOf(panel.m_pBGDC, panel.m_bmpBG, x, y);
-}
-
-inline COLORREF ElementPixel(CVRK_WG& wg, int x, int y)
-{
-    return PixelOf(wg.m_pBGDC, wg.m_bmpBG, x, y);
-}
-
-// The lParam of a key message as the keyboard makes it: repeat count 1,
-// the scan code, and for a release the previous-state and transition bits.
-inline LPARAM KeyData(UINT vk, bool bUp)
-{
-    LPARAM lp = 1 | ((LPARAM)(::MapVirtualKeyA(vk, 0) & 0xFF) << 16);
-    return bUp ? (lp | (LPARAM)0xC0000000u) : lp;
-}
-
-// Plays a script on a panel: tokens separated by spaces, each a letter and
-// its numbers. The user: "m x,y" move; "d", "u", "c" x,y left down, up,
-// double-click, and "D", "U", "C" the same with the right button; "k vk"
-// and "K vk" key down and up; "a ch" character; "w z" wheel; "t id" timer;
-// "p vk" a key down posted and pumped; "F0" WM_KILLFOCUS. The application:
-// "N i" SetNowWG, "Q i" SetNowWGQuiet, "G i" GiveMeMouse, "B0" ByeMouse;
-// "h i" and "x i" toggle element i's visibility and enabling; "L i" calls
-// element i's OnLoseFocus.
+// The kit's script player; a token it cannot read fails the test.
 inline void Play(CVRK_WGPANEL& panel, const char* script)
 {
-    static const char letters[] = "mducDUCkKawtF";
-    static const UINT msgs[] = { WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN,
-                                 WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_MOUSEWHEEL,
-                                 WM_TIMER, WM_KILLFOCUS };
-    for (const char* p = script; *p;)
-    {
-        char* end = nullptr;
-        long a = strtol(p + 1, &end, 10), b = 0;
-        if (*end == ',')
-            b = strtol(end + 1, &end, 10);
-        CVRK_WG* pWG = a >= 0 && a < panel.m_nWGCount ? panel.m_pWG[a] : nullptr;
-        const char* pLetter = strchr(letters, *p);
-        const UINT msg = pLetter ? msgs[pLetter - letters] : 0;
-        if (end == p + 1 || (!msg && !strchr("NQGBhxLp", *p)) || (!pWG && strchr("hxL", *p)))
-        {
-            ADD_FAILURE() << "bad script at: " << p;
-            return;
-        }
-        switch (*p)
-        {
-        case 'N': panel.SetNowWG(a); break;
-        case 'Q': panel.SetNowWGQuiet(a); break;
-        case 'G': panel.GiveMeMouse(a); break;
-        case 'B': panel.ByeMouse(); break;
-        case 'h': pWG->m_bVisible = !pWG->m_bVisible; break;
-        case 'x': pWG->m_bEnable = !pWG->m_bEnable; break;
-        case 'L': pWG->OnLoseFocus(); break;
-        case 'p': panel.PostMessage(WM_KEYDOWN, a, KeyData(a, false)); Pump(); break;
-        default:
-            if (msg == WM_MOUSEWHEEL)
-                panel.SendMessage(msg, MAKEWPARAM(0, (WORD)(short)a), 0);
-            else if (msg >= WM_MOUSEFIRST)
-                panel.SendMessage(msg, 0, XY(a, b));
-            else if (msg == WM_KEYDOWN || msg == WM_KEYUP)
-                panel.SendMessage(msg, (WPARAM)a, KeyData((UINT)a, msg == WM_KEYUP));
-            else
-                panel.SendMessage(msg, (WPARAM)a, 0);
-        }
-        for (p = end; *p == ' ';)
-            ++p;
-    }
+    const std::string bad = wgtestkit::PlayScript(panel, script);
+    if (!bad.empty())
+        ADD_FAILURE() << "bad script at: " << bad;
 }
 
 // Fixture for tests that make their own panels on the shared host window.
