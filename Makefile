@@ -40,11 +40,14 @@ bench: build64
 	cat $(BUILD)/bench.jsonl
 
 # The long event storm (make test runs 20,000 events); WG_STORM_SEED=<seed>
-# replays a run, WG_STORM_EVENTS overrides the count.
+# replays a run, WG_STORM_EVENTS overrides the count. Then 1,000 full-screen
+# round trips of the frame window (make test runs 25).
 STORM_EVENTS ?= 1000000
 storm: build64
 	WG_STORM_EVENTS=$${WG_STORM_EVENTS:-$(STORM_EVENTS)} tools/with-display \
 	  tools/wine-run $(BUILD)/x86_64/bin/storm_tests.exe
+	WG_FULLSCREEN_ROUNDS=1000 tools/with-display tools/wine-run $(BUILD)/x86_64/bin/windows_tests.exe \
+	  --gtest_filter=FrameWindowTest.FullScreen*
 
 clean:
 	rm -rf $(BUILD)

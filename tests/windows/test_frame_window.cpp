@@ -177,9 +177,12 @@ TEST_F(FrameWindowTest, FullScreenPutsTheFrameOffScreenOnTopAndComesBackExactly)
     EXPECT_EQ(rcNormal, WindowRect(*m_pFrame));
 
     // Each round trip maps and unmaps the window (about 40 ms under Wine),
-    // so make test runs 25 of them; the placement comes back exactly or not.
+    // so make test runs 25 of them and make storm 1,000
+    // (WG_FULLSCREEN_ROUNDS); the placement comes back exactly or not.
     m_pFrame->m_nAllowFull = 1;
-    for (int i = 0; i < 25; ++i)
+    const char* pszRounds = getenv("WG_FULLSCREEN_ROUNDS");
+    const int nRounds = pszRounds ? atoi(pszRounds) : 25;
+    for (int i = 0; i < nRounds; ++i)
     {
         m_pFrame->FullScreen(TRUE);
         m_pFrame->FullScreen(FALSE);
