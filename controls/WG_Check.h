@@ -1,10 +1,10 @@
-// CWG_Check: a check box, a 12 x 12 box (a 16 x 17 ticked box when checked)
-// followed by its caption, toggled by a click; reports every value set with
-// code 9. CWG_Radio: a check that belongs to a group of radios sharing one
-// group variable, which holds the element id of the group's checked radio.
 #pragma once
 #include "VRK_WG.h"
 
+// CWG_Check: a check box, a 12 x 12 box (a 16 x 17 ticked box when checked)
+// followed by its caption, toggled by a click; 18 pixels high. Create it with
+// the panel, caption, position, width and bVip (a VIP corner mark). Reports
+// every value set, by the user or by SetValue, with code 9.
 class WG_API CWG_Check : public CVRK_WG
 {
 public:
@@ -41,6 +41,11 @@ public:
     virtual int GetValue();
 };
 
+// CWG_Radio: a check that belongs to a group of radios sharing one group
+// variable, which holds the element id of the group's checked radio. The first
+// radio starts the group with Create(panel, caption, x, y, width); the others
+// join it with Create(panel, first->GetGroup(), caption, x, y, width). Checking
+// one unchecks the previous one; reports the value set with code 9.
 class WG_API CWG_Radio : public CWG_Check
 {
 public:

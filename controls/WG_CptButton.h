@@ -1,8 +1,9 @@
-// CWG_CptButton: a text button exactly as large as its caption, darker
-// while the pointer is over it. Reports a click with code 5.
 #pragma once
 #include "VRK_WG.h"
 
+// CWG_CptButton: a text button exactly as large as its caption, darker while
+// the pointer is over it. Create it with the panel, caption and position (its
+// size follows the caption). Reports a click with code 5.
 class WG_API CWG_CptButton : public CVRK_WG
 {
 public:

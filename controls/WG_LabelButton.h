@@ -1,9 +1,10 @@
-// CWG_LabelButton: a hyperlink-like text button drawn over the panel's
-// background, with a colour and underline for each of its normal, hover
-// and pressed looks. Reports a click with code 5.
 #pragma once
 #include "VRK_WG.h"
 
+// CWG_LabelButton: a hyperlink-like text button drawn over the panel's
+// background, with a colour and underline for each of its normal, hover and
+// pressed looks. Create it with the panel, caption, position and size. Reports
+// a click with code 5.
 class WG_API CWG_LabelButton : public CVRK_WG
 {
 public:

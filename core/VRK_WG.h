@@ -1,10 +1,16 @@
-// CVRK_WG: the base of every element, a windowless control that lives in a
-// panel, draws into its own back buffer and copies it into the panel's.
-// An element destroyed before its panel leaves its slot there empty; a
-// panel destroyed first sets m_pParent of its elements to null.
 #pragma once
 #include "wgdef.h"
 
+// CVRK_WG: the base of every element, a windowless control that lives in a
+// panel, draws into its own back buffer (CreateMyBGDC) and copies it into the
+// panel's (Paint). Construct it (or a derived element) as a member of the
+// application's panel or dialog and call Create with the panel, position and
+// size; Create registers it with the panel (AddWG), which gives it its index:
+// its timer id and the id it reports to OnWGCommand with. The virtual hooks
+// (CreateMyBGDC, OnButtonDown, OnChar, OnTimer, ...) are what derived elements
+// override; the base reports nothing itself. An element destroyed before its
+// panel leaves its slot there empty; a panel destroyed first sets m_pParent of
+// its elements to null.
 class WG_API CVRK_WG
 {
 public:

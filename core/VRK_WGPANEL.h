@@ -1,21 +1,3 @@
-// CVRK_WGPANEL: the child window that hosts elements, owns the back buffer
-// they paint into, copies it to the screen and turns window messages into
-// element events.
-//
-// Lifetime: elements and their panel may die in either order. An element
-// that dies first leaves an empty slot (its index is never reused); a panel
-// that dies first detaches its elements (their m_pParent becomes null)
-// before its window goes, so no element is called during its destruction.
-//
-// Re-entrancy: element hooks and the application's overrides may change the
-// current element, the mouse owner or the window itself. When one does, the
-// panel's operation in progress stops there: it never overwrites a change
-// made from inside a callback with a value it read before the call.
-//
-// Threads: painting runs under m_csLock and may be driven from a worker
-// thread. Nothing is sent to another window and no hook is called while the
-// lock is held: the dialog's first frame paint and the annotation tip wait
-// until the lock is released, and run on the panel's own thread.
 #pragma once
 #include "wgdef.h"
 #include "VRK_WGLock.h"
@@ -32,6 +14,29 @@ protected:
     ~CWGPartPainter() {}
 };
 
+// CVRK_WGPANEL: the child window that hosts elements, owns the back buffer they
+// paint into, copies it to the screen and turns window messages into element
+// events. Derive the application's panel from it, override OnWGCommand (element
+// notifications: index and code), OnMenuCommand (menu id and row) and
+// OnTipCommand (tip index, 0 shown, 2 hidden), and create it with
+// Create(pDialog) in a skinned dialog or Create(pParent) in any window; Enter
+// and Escape reach the dialog's OnOK and OnCancel. It holds at most 200
+// elements, 10 menus and 10 tips.
+//
+// Lifetime: elements and their panel may die in either order. An element
+// that dies first leaves an empty slot (its index is never reused); a panel
+// that dies first detaches its elements (their m_pParent becomes null)
+// before its window goes, so no element is called during its destruction.
+//
+// Re-entrancy: element hooks and the application's overrides may change the
+// current element, the mouse owner or the window itself. When one does, the
+// panel's operation in progress stops there: it never overwrites a change
+// made from inside a callback with a value it read before the call.
+//
+// Threads: painting runs under m_csLock and may be driven from a worker
+// thread. Nothing is sent to another window and no hook is called while the
+// lock is held: the dialog's first frame paint and the annotation tip wait
+// until the lock is released, and run on the panel's own thread.
 class WG_API CVRK_WGPANEL : public CWnd
 {
 public:

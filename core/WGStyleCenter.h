@@ -1,9 +1,11 @@
-// CWGStyleCenter: the library's window classes, its default font and the
-// stack of open modal dialogs. One static instance lives from library load to
-// unload (CVRK_WG::GetStyleCenter).
 #pragma once
 #include "wgdef.h"
 
+// CWGStyleCenter: the library's window classes (dialog, tip, frame dialog,
+// menu, panel, tool bar, frame window, menu bar), its default font and the
+// stack of open modal dialogs. One static instance lives from library load to
+// unload; reach it with CVRK_WG::GetStyleCenter(), never construct another.
+// Sends no notifications.
 class WG_API CWGStyleCenter
 {
 public:

@@ -1,9 +1,10 @@
-// CWGThread: an object that owns one worker thread, created suspended,
-// started on demand and stopped cooperatively. Derived classes put the work
-// in Run and make RequestStop end it.
 #pragma once
 #include "wgdef.h"
 
+// CWGThread: an object that owns one worker thread, created suspended, started
+// on demand (Start) and stopped cooperatively (Stop). Derive from it, put the
+// work in Run and make RequestStop end it; construct the derived object and
+// call Start. Sends no notifications.
 class WG_API CWGThread
 {
 public:

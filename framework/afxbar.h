@@ -60,6 +60,11 @@ struct AFX_SIZEPARENTPARAMS
     BOOL bStretch;    // bars stretch over the whole side
 };
 
+// CControlBar: the base of the bars docked along a frame's edges. The frame
+// asks it for its size with CalcDynamicLayout (through WM_SIZEPARENT) in
+// RecalcLayout and gives it a strip; its CBRS_ style says which side. Derived
+// bars (CDialogBar, the library's panel bars and menu bar) are created with
+// their own Create.
 class AFX_FW_API CControlBar : public CWnd
 {
     DECLARE_DYNAMIC(CControlBar)

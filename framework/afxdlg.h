@@ -1,6 +1,3 @@
-// CDialog: dialogs made from templates (in memory or in resources), modal
-// through the framework's own loop so that every message is offered to
-// PreTranslateMessage before the dialog manager sees it.
 #pragma once
 #include "afxwnd.h"
 
@@ -10,6 +7,12 @@
 
 AFX_FW_API INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
+// CDialog: a framework dialog made from a template (in memory with
+// InitModalIndirect or CreateIndirect, or from a resource with the constructor
+// or Create). DoModal runs the framework's own modal loop, so that every
+// message is offered to PreTranslateMessage before the dialog manager sees it;
+// Create makes a modeless one. Override OnInitDialog, OnOK and OnCancel;
+// EndDialog ends the loop.
 class AFX_FW_API CDialog : public CWnd
 {
     DECLARE_DYNAMIC(CDialog)

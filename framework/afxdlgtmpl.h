@@ -1,10 +1,13 @@
-// CDlgTemplateBuffer: a dialog template assembled in memory, so that windows
-// built on the dialog manager (skinned dialogs, tips, menus, message boxes)
-// need no dialog resource. The template has no controls and no font; its
-// window class and title are stored as UTF-16 as the dialog manager expects.
 #pragma once
 #include "afxdef.h"
 
+// CDlgTemplateBuffer: a dialog template assembled in memory, so that windows
+// built on the dialog manager (skinned dialogs, tips, menus, message boxes)
+// need no dialog resource. Construct it, Build the template from a style,
+// window class and title, and pass GetTemplate() to InitModalIndirect or
+// CreateIndirect; it owns the memory and frees it when it dies or is built
+// again. The template has no controls and no font; its window class and title
+// are stored as UTF-16 as the dialog manager expects.
 class AFX_FW_API CDlgTemplateBuffer
 {
 public:

@@ -1,9 +1,3 @@
-// CFrameWnd: an application's main window. It loads its menu, icon, title
-// and accelerators from one resource id, creates its view (the pane) by
-// dynamic creation, lays out its control bars and the pane in RecalcLayout,
-// routes commands through the pane, itself and the application, and deletes
-// itself when its window is gone (frames live on the heap). Closing the
-// application's main frame ends the application.
 #pragma once
 #include <vector>
 #include "afxstr.h"
@@ -37,6 +31,13 @@ struct CCreateContext
     }
 };
 
+// CFrameWnd: an application's main window. Create it on the heap (usually by
+// dynamic creation) and call LoadFrame, which loads its menu, icon, title and
+// accelerators from one resource id, or Create. It creates its view (the pane)
+// by dynamic creation, lays out its control bars and the pane in RecalcLayout,
+// routes commands through the pane, itself and the application, and deletes
+// itself when its window is gone (frames live on the heap). Closing the
+// application's main frame ends the application.
 class AFX_FW_API CFrameWnd : public CWnd
 {
     DECLARE_DYNCREATE(CFrameWnd)

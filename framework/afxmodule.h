@@ -10,6 +10,10 @@
 class CWinApp;
 class CDynLinkLibrary;
 
+// AFX_MODULE_STATE: the application's module state: its instance and resource
+// handles and the chain of extension modules (CDynLinkLibrary) that joined it,
+// which AfxFindResourceHandle walks. The framework keeps one; reach it with
+// AfxGetModuleState and switch it for a scope with AFX_MAINTAIN_STATE2.
 struct AFX_FW_API AFX_MODULE_STATE
 {
     HINSTANCE m_hCurrentInstanceHandle;
@@ -40,6 +44,10 @@ private:
 };
 #define AFX_MANAGE_STATE(p) AFX_MAINTAIN_STATE2 _ctlState(p);
 
+// AFX_EXTENSION_MODULE: the record of an extension DLL, such as wg.dll. The DLL
+// declares one static instance and fills it with AfxInitExtensionModule in its
+// entry point, then joins the application's chain with new
+// CDynLinkLibrary(record); AfxTermExtensionModule leaves it.
 struct AFX_FW_API AFX_EXTENSION_MODULE
 {
     BOOL bInitialized;

@@ -19,6 +19,10 @@ struct AFX_FW_API CRuntimeClass
     BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
 };
 
+// CObject: the root of the framework's class tree: the run-time class record
+// (GetRuntimeClass, IsKindOf) that DECLARE_DYNAMIC and DECLARE_DYNCREATE give a
+// class, and with it dynamic creation (RUNTIME_CLASS(name)->CreateObject()).
+// Derive from it; it is never made on its own.
 class AFX_FW_API CObject
 {
 public:

@@ -1,8 +1,13 @@
+#pragma once
+#include "VRK_WG.h"
+#include "WG_Array.h"
+
 // CWG_List: a table of rows and tiers (columns) whose data the application
-// gives through virtual questions asked again on every paint; the list
-// stores no rows, only the choice, the first visible row and the tier edges.
-// Reports a choice changed by the user (code 5) and a row double-clicked
-// (code 8).
+// gives through virtual questions (LoadData, GetData, ...) asked again on every
+// paint; the list stores no rows, only the choice, the first visible row and
+// the tier edges. Derive from it, answer the questions, and Create it with the
+// panel, position, size, caption array, caption count and row height. Reports a
+// choice changed by the user (code 5) and a row double-clicked (code 8).
 //
 // Scale: any row count up to 2,147,483,647 works; a paint asks only about
 // the rows it shows, and every product that can pass 2^31 (thumb position,
@@ -32,10 +37,6 @@
 // - an element lower than the caption plus 31 pixels has no room for a
 //   scroll track: its thumb stays at the track's top and the track takes no
 //   clicks.
-#pragma once
-#include "VRK_WG.h"
-#include "WG_Array.h"
-
 class WG_API CWG_List : public CVRK_WG
 {
 public:

@@ -1,17 +1,3 @@
-// The skinned menu bar of a frame window: CMenuBar, a 25-pixel docking bar,
-// hosts CMenuBarWGP, the panel that draws the row of captions from skin
-// 3014 and runs the menus. Hovering a caption lights it; a click drops its
-// popup menu (a kind-1 CVRK_MENUWND made with the CMenuBar as parent) and
-// puts the bar in menu mode, holding the mouse: moving across the captions
-// then switches menus without a click, and a click anywhere, a key or the
-// loss of the focus leaves it. The bar reports no row: a menu-bar menu acts
-// on its hot row in its own On_Click.
-//
-// Limits (where the behaviour is otherwise unwritten): at most 20 captions
-// and 20 menus (further ones are ignored); a caption without a menu lights
-// up but drops nothing; captions wider than the bar are drawn clipped and
-// still answer the pointer where they are visible. Captions and menus added
-// before the bar's window exists are ignored.
 #pragma once
 #include "wgdef.h"
 #include "VRK_WGPANEL.h"
@@ -28,6 +14,12 @@ struct WG_API CWGMenuBarItem
     CVRK_MENUWND* m_pMenu;   // not owned; may be null
 };
 
+// CMenuBarWGP: the panel of the skinned menu bar, drawing the row of captions
+// from skin 3014 and running their menus. CMenuBar makes it with its window;
+// the application fills it through CMenuBar's AppendMenuCpt and AddChildMenu.
+// Hovering a caption lights it; a click drops its menu and puts the bar in menu
+// mode. It reports no row to any panel: a menu-bar menu acts on its hot row in
+// its own On_Click.
 class WG_API CMenuBarWGP : public CVRK_WGPANEL
 {
 public:
@@ -77,6 +69,19 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// CMenuBar: the skinned menu bar of a frame window, a 25-pixel docking bar
+// hosting a CMenuBarWGP. Construct it, Create it in the frame with CBRS_
+// styles, then add captions with AppendMenuCpt (each with its kind-1
+// CVRK_MENUWND, made with the CMenuBar as parent) once the window exists. A
+// click drops the caption's popup menu and puts the bar in menu mode, holding
+// the mouse: moving across the captions then switches menus without a click,
+// and a click anywhere, a key or the loss of the focus leaves it.
+//
+// Limits (where the behaviour is otherwise unwritten): at most 20 captions
+// and 20 menus (further ones are ignored); a caption without a menu lights
+// up but drops nothing; captions wider than the bar are drawn clipped and
+// still answer the pointer where they are visible. Captions and menus added
+// before the bar's window exists are ignored.
 class WG_API CMenuBar : public CVRK_WGDIALOGBAR
 {
 public:

@@ -1,15 +1,17 @@
-// CVRK_DIALOG: the library's dialog window. A framework dialog built from an
-// in-memory template (no dialog resource), hosting one element panel over
-// its client area and drawing its own frame from skin 3002: a 29-pixel title
-// bar with logo, shadowed title and title buttons, 4-pixel borders and
-// rounded top corners. On Vista and Windows 7 the system frame is used with
-// the same client size.
 #pragma once
 #include "wgdef.h"
 #include "WGSkinFrame.h"
 
 typedef void (CALLBACK* WGDESTROYPROC)(LPARAM nParam);
 
+// CVRK_DIALOG: the library's dialog window, a framework dialog built from an
+// in-memory template (no dialog resource) that hosts one element panel over its
+// client area and draws its own frame from skin 3002: a 29-pixel title bar with
+// logo, shadowed title and title buttons, 4-pixel borders and rounded top
+// corners. On Vista and Windows 7 the system frame is used with the same client
+// size. Construct it, set m_pPanel and m_rcWindow, then call DoModal (returns
+// the result and raises event 1002 through the event center) or Create for a
+// modeless one; the panel's Enter and Escape arrive at OnOK and OnCancel.
 class WG_API CVRK_DIALOG : public CDialog
 {
 public:

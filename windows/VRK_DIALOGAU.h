@@ -1,11 +1,13 @@
-// CVRK_DIALOGAU: a frameless popup dialog that always centres itself on its
-// parent (or the work area) and hosts one element panel over its whole
-// client area; Enter and Escape become panel actions. Unlike the skinned
-// dialog it is not put on the modal-dialog stack and does not stand in for
-// the main window. It needs its panel: without one it is not created.
 #pragma once
 #include "wgdef.h"
 
+// CVRK_DIALOGAU: a frameless popup dialog that always centres itself on its
+// parent (or the work area) and hosts one element panel over its whole client
+// area; Enter and Escape become panel actions. Construct it, set its panel,
+// then DoModal or Create; like the skinned dialog its DoModal raises event 1002
+// when it returns. Unlike the skinned dialog it is not put on the modal-dialog
+// stack and does not stand in for the main window. It needs its panel: without
+// one it is not created.
 class WG_API CVRK_DIALOGAU : public CDialog
 {
 public:

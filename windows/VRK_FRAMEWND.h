@@ -1,14 +1,15 @@
-// CVRK_FRAMEWND: the library's main window. A framework frame window with
-// the skinned dialog's frame (29-pixel title bar, 4-pixel borders, rounded
-// top corners, hover drawn while hit testing) and a full-screen mode whose
-// title bar and borders lie outside the screen. On Vista and Windows 7 the
-// system draws the frame. Made by dynamic creation (RUNTIME_CLASS(
-// CVRK_FRAMEWND)->CreateObject()), then Create or LoadFrame; like every
-// frame it lives on the heap and deletes itself with its window.
 #pragma once
 #include "wgdef.h"
 #include "WGSkinFrame.h"
 
+// CVRK_FRAMEWND: the library's main window, a framework frame window with the
+// skinned dialog's frame (29-pixel title bar, 4-pixel borders, rounded top
+// corners, hover drawn while hit testing) and a full-screen mode whose title
+// bar and borders lie outside the screen. On Vista and Windows 7 the system
+// draws the frame. Made by dynamic creation
+// (RUNTIME_CLASS(CVRK_FRAMEWND)->CreateObject()), then Create or LoadFrame;
+// like every frame it lives on the heap and deletes itself with its window.
+// Sends no element notifications.
 class WG_API CVRK_FRAMEWND : public CFrameWnd
 {
     DECLARE_DYNCREATE(CVRK_FRAMEWND)

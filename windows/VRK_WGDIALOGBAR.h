@@ -1,9 +1,10 @@
-// CVRK_WGDIALOGBAR: a docking bar of a frame window whose whole surface is
-// one element panel. Built from an in-memory template (no dialog resource);
-// the frame's layout gives it its strip, and the panel always covers it.
 #pragma once
 #include "wgdef.h"
 
+// CVRK_WGDIALOGBAR: a docking bar of a frame window whose whole surface is one
+// element panel. Built from an in-memory template (no dialog resource): set
+// m_pPanel, then Create(frame, CBRS_ style); the frame's layout gives it its
+// strip, and the panel always covers it. Its elements report to that panel.
 class WG_API CVRK_WGDIALOGBAR : public CDialogBar
 {
 public:

@@ -1,11 +1,12 @@
-// CWG_Dlg_MsgBox: the library's modal message box. A skinned dialog with the
-// warning picture, one line of text, an optional tick box and either one
-// button ("确定") or three ("是", "否", "取消"), painted whole from its own
-// back buffer. DoModal returns the chosen button, plus 3 when the tick box
-// is ticked.
 #pragma once
 #include "VRK_DIALOG.h"
 
+// CWG_Dlg_MsgBox: the library's modal message box, a skinned dialog with the
+// warning picture, one line of text, an optional tick box and either one button
+// ("确定") or three ("是", "否", "取消"), painted whole from its own back buffer.
+// Construct it and call DoModal(text, caption, type, tick-box text, ticked): it
+// returns the chosen button, plus 3 when the tick box is ticked, and raises
+// event 1002 like every skinned dialog.
 class WG_API CWG_Dlg_MsgBox : public CVRK_DIALOG
 {
 public:

@@ -1,18 +1,3 @@
-// CWG_LayerWindow: a borderless, never-activating top-level window whose
-// whole look is a 32-bit premultiplied image shown with UpdateLayeredWindow.
-// It fades in and out on timers, can be dragged by any point and hides when
-// the user clicks outside it, passing the click on to the window beneath.
-// Subclasses compose the image in CreateLayerDC; moves and fades push the
-// existing image again and never compose it.
-//
-// CWG_Com_WindowShadow: a soft drop shadow around another window, drawn
-// from the 17 x 17 nine-patch of skin 3013, kept behind its owner.
-//
-// Refusals (where the behaviour is otherwise unwritten):
-// - Create with a width or height below 1 creates no window and returns 0.
-// - A missing skin leaves the skin empty; the window composes without it
-//   (the shadow is then fully transparent).
-// - A shadow whose owner window has gone shows nothing: Show hides it.
 #pragma once
 #include "wgdef.h"
 
@@ -58,6 +43,20 @@ inline BLENDFUNCTION WGLayerBlend(BYTE nAlpha) { return { AC_SRC_OVER, 0, nAlpha
 // such 32-bit bitmap or its data is short.
 WG_API BOOL WGLoad32Bitmap(CBitmap& bmp, HINSTANCE hInst, UINT nID, BITMAPINFOHEADER* pbih);
 
+// CWG_LayerWindow: a borderless, never-activating top-level window whose whole
+// look is a 32-bit premultiplied image shown with UpdateLayeredWindow.
+// Construct it, Create it with a panel or a parent window and a size, then Show
+// (at a point, or centred); it fades in and out on timers 4414 and 4425, can be
+// dragged by any point and hides when the user clicks outside it, passing the
+// click on to the window beneath. It sends no notifications. Subclasses compose
+// the image in CreateLayerDC; moves and fades push the existing image again and
+// never compose it.
+//
+// Refusals (where the behaviour is otherwise unwritten):
+// - Create with a width or height below 1 creates no window and returns 0.
+// - A missing skin leaves the skin empty; the window composes without it
+//   (the shadow is then fully transparent).
+// - A shadow whose owner window has gone shows nothing: Show hides it.
 class WG_API CWG_LayerWindow : public CDialog
 {
 public:
@@ -158,6 +157,11 @@ private:
     CWG_LayerWindow& operator=(const CWG_LayerWindow&) = delete;
 };
 
+// CWG_Com_WindowShadow: a soft drop shadow around another window, drawn from
+// the 17 x 17 nine-patch of skin 3013 and kept behind its owner. Construct it
+// and Create it with the owner window and the owner's size; it then follows its
+// owner (moves, sizes, minimise and restore, show and hide) until either window
+// goes. Sends no notifications.
 class WG_API CWG_Com_WindowShadow : public CWG_LayerWindow
 {
 public:

@@ -1,17 +1,3 @@
-// CWG_Tip: a note card near a screen point: a rounded light card with a
-// soft shadow (skin 3018) holding one or more lines of text, shown as a
-// layered window that never takes activation. It fades in, may hide itself
-// after a dwell time with a fade-out, and goes at the next click anywhere.
-// A tip of a panel reports OnTipCommand(index, 0) when fully shown and
-// (index, 2) when hidden, and a click on it once as OnWGCommand(id, 0).
-//
-// Limits (where the behaviour is otherwise unwritten):
-// - An empty text shows an empty card of 16 x 16 pixels.
-// - A card never exceeds the screen: a text block wider or taller than the
-//   screen is cut at the screen's size (the card then starts at the left or
-//   top edge); lines are measured whole, drawn clipped.
-// - A tip the panel refused to register (its eleventh) reports index -1.
-// - A panel that dies before its tip is no longer notified.
 #pragma once
 #include "wgdef.h"
 
@@ -22,6 +8,23 @@ enum kWG_Tip_ShowPositionStyle
     kWG_Tip_LeftBottom = 2,   // the card's bottom-left corner at the point
 };
 
+// CWG_Tip: a note card near a screen point: a rounded light card with a soft
+// shadow (skin 3018) holding one or more lines of text, shown as a layered
+// window that never takes activation. Construct it, create it for a window, or
+// for a panel with a command id (the panel registers it as a tip), optionally
+// with a dwell time, then show it at a point with a text. It fades in, may hide
+// itself after the dwell time with a fade-out, and goes at the next click
+// anywhere. A tip of a panel reports OnTipCommand(index, 0) when fully shown
+// and (index, 2) when hidden, and a click on it once as OnWGCommand(command id,
+// 0).
+//
+// Limits (where the behaviour is otherwise unwritten):
+// - An empty text shows an empty card of 16 x 16 pixels.
+// - A card never exceeds the screen: a text block wider or taller than the
+//   screen is cut at the screen's size (the card then starts at the left or
+//   top edge); lines are measured whole, drawn clipped.
+// - A tip the panel refused to register (its eleventh) reports index -1.
+// - A panel that dies before its tip is no longer notified.
 class WG_API CWG_Tip : public CDialog
 {
 public:
