@@ -12,10 +12,10 @@ public:
 
     CBitmap m_bmpSkin;          // empty: the shared skin 3004; set it for another look
     CString m_strCaption;       // drawn right of the box
-    int m_nValue;               // 1 checked, 0 unchecked
-    int m_bSkinPending;         // not painted yet
-    int m_bHover;               // the element holds the mouse
-    int m_bVip;                 // VIP look of the box (a yellow corner mark)
+    int m_nValue;               // 1 checked, 0 unchecked; initially 0
+    int m_bSkinPending;         // not painted yet; initially 1
+    int m_bHover;               // the element holds the mouse; initially 0
+    int m_bVip;                 // VIP look of the box (a yellow corner mark); initially 0
 
     CWG_Check();
     virtual ~CWG_Check();
@@ -49,9 +49,10 @@ public:
 class WG_API CWG_Radio : public CWG_Check
 {
 public:
-    long m_nOwnGroup;           // the group variable, when this radio started its group
-    long* m_pGroup;             // group variable: id of the group's checked radio
-    int m_bAllowUncheck;        // 0: values other than 1 are ignored
+    // the group variable, when this radio started its group; initially -1
+    long m_nOwnGroup;
+    long* m_pGroup;             // group variable: id of the group's checked radio; initially null
+    int m_bAllowUncheck;        // 0: values other than 1 are ignored; initially 0
 
     CWG_Radio();
     virtual ~CWG_Radio();

@@ -7,7 +7,7 @@
 class WG_API CWG_CptButton : public CVRK_WG
 {
 public:
-    int m_bHover;
+    int m_bHover;                       // initially 0
     CString m_strCaption;
 
     CWG_CptButton();

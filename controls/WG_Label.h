@@ -10,12 +10,12 @@ class WG_API CWG_Label : public CVRK_WG
 public:
     enum { HEIGHT = 22 };
 
-    int m_bSkinLoaded;          // painted once
+    int m_bSkinLoaded;          // painted once; initially 0
     CBitmap m_bmpSkin;          // empty: the shared skin 3007; set it for another look
     CString m_strCaption;
     long m_nTextX, m_nTextY;    // caption position in the element
-    int m_bHover;               // the copy square is shown
-    int m_bOverCopy;            // the pointer is over the copy square
+    int m_bHover;               // the copy square is shown; initially 0
+    int m_bOverCopy;            // the pointer is over the copy square; initially 0
 
     CWG_Label();
     virtual ~CWG_Label();

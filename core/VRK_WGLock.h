@@ -9,8 +9,8 @@
 class WG_API CVRK_WGLock
 {
 public:
-    BOOL m_bLocked;                 // this guard holds the section
-    CRITICAL_SECTION* m_pSection;   // not owned
+    BOOL m_bLocked;                 // this guard holds the section; initially FALSE
+    CRITICAL_SECTION* m_pSection;   // not owned; the constructor's pSection
 
     CVRK_WGLock(CRITICAL_SECTION* pSection, BOOL bLockNow = TRUE);
     virtual ~CVRK_WGLock();

@@ -39,8 +39,8 @@ public:
     static CWGHotKeyCenter* GetCurrent();
 
 private:
-    WGHOTKEYPROC m_pfnAppHotKey;
-    WGHOTKEYPROC m_pfnGlobalHotKey;
+    WGHOTKEYPROC m_pfnAppHotKey;        // initially null
+    WGHOTKEYPROC m_pfnGlobalHotKey;     // initially null
 
     static LRESULT CALLBACK AppHookProc(int nCode, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK LowLevelHookProc(int nCode, WPARAM wParam, LPARAM lParam);

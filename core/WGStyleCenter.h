@@ -43,9 +43,9 @@ private:
     WNDCLASSA m_wcFrameWnd;
     WNDCLASSA m_wcMenuBar;
     CFont m_fontDefault;
-    long m_nModalCapacity;
-    CDialog** m_ppModal;
-    long m_nModalCount;
+    long m_nModalCapacity;              // initially 0
+    CDialog** m_ppModal;                // initially null
+    long m_nModalCount;                 // initially 0
 
     CWGStyleCenter(const CWGStyleCenter&) = delete;
     CWGStyleCenter& operator=(const CWGStyleCenter&) = delete;

@@ -16,8 +16,8 @@ public:
     CWinThread();
     virtual ~CWinThread() {}
 
-    CWnd* m_pMainWnd;     // the application's main window: its end ends the thread
-    CWnd* m_pActiveWnd;   // a window standing in for it (a running modal dialog)
+    CWnd* m_pMainWnd;     // the application's main window: its end ends the thread; initially null
+    CWnd* m_pActiveWnd;   // a window standing in for it (a running modal dialog); initially null
     MSG m_msgCur;
 
     virtual BOOL InitInstance() { return FALSE; }
@@ -47,10 +47,10 @@ public:
     explicit CWinApp(LPCSTR lpszAppName = nullptr);
     virtual ~CWinApp();
 
-    LPCSTR m_pszAppName;
-    HINSTANCE m_hInstance;
-    LPSTR m_lpCmdLine;
-    int m_nCmdShow;
+    LPCSTR m_pszAppName;                // the constructor's lpszAppName
+    HINSTANCE m_hInstance;              // initially null
+    LPSTR m_lpCmdLine;                  // initially null
+    int m_nCmdShow;                     // initially SW_SHOWNORMAL
 
     virtual BOOL InitApplication() { return TRUE; }
     // Shows AfxMessageBox's box, owned by the main window, titled with the

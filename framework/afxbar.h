@@ -73,10 +73,10 @@ public:
     virtual ~CControlBar();
 
     // ---- data
-    DWORD m_dwStyle;          // CBRS_ styles
-    DWORD m_dwDockStyle;      // the sides EnableDocking allows (CBRS_ALIGN_)
-    CFrameWnd* m_pDockSite;   // the frame the bar is docked in, or null
-    BOOL m_bAutoDelete;       // delete the object with its window
+    DWORD m_dwStyle;          // CBRS_ styles; initially 0
+    DWORD m_dwDockStyle;      // the sides EnableDocking allows (CBRS_ALIGN_); initially 0
+    CFrameWnd* m_pDockSite;   // the frame the bar is docked in, or null; initially null
+    BOOL m_bAutoDelete;       // delete the object with its window; initially FALSE
     int m_cxLeftBorder, m_cxRightBorder, m_cyTopBorder, m_cyBottomBorder;
 
     // ---- operations
@@ -114,7 +114,7 @@ class AFX_FW_API CDialogBar : public CControlBar
 public:
     CDialogBar();
 
-    CSize m_sizeDefault;   // the template's size, the bar's own size
+    CSize m_sizeDefault;   // the template's size, the bar's own size; initially (0, 0)
 
     // Creates the bar from the dialog template (which must be an invisible
     // child), gives it the id nID and the CBRS_ styles of nStyle, and shows

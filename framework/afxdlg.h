@@ -22,10 +22,10 @@ public:
     virtual ~CDialog();
 
     // ---- data
-    LPCSTR m_lpszTemplateName;          // resource template, or null
-    LPCDLGTEMPLATE m_lpDialogTemplate;  // in-memory template, not owned
-    CWnd* m_pParentWnd;
-    int m_nModalResult;
+    LPCSTR m_lpszTemplateName;          // resource template, or null; initially null
+    LPCDLGTEMPLATE m_lpDialogTemplate;  // in-memory template, not owned; initially null
+    CWnd* m_pParentWnd;                 // initially null
+    int m_nModalResult;                 // initially -1
 
     // ---- operations
     // Prepares a modal run from an in-memory template; FALSE for a null one.
@@ -55,7 +55,7 @@ protected:
     int RunModalLoop();
     HWND PreModal();
 
-    BOOL m_bModalLoop;      // inside RunModalLoop
-    BOOL m_bContinueModal;  // cleared by EndDialog
+    BOOL m_bModalLoop;      // inside RunModalLoop; initially FALSE
+    BOOL m_bContinueModal;  // cleared by EndDialog; initially FALSE
     DECLARE_MESSAGE_MAP()
 };

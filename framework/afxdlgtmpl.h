@@ -29,8 +29,8 @@ public:
     UINT GetSize() const { return m_nSize; }
 
 private:
-    DLGTEMPLATE* m_pTemplate;
-    UINT m_nSize;
+    DLGTEMPLATE* m_pTemplate;           // initially null
+    UINT m_nSize;                       // initially 0
 
     CDlgTemplateBuffer(const CDlgTemplateBuffer&) = delete;
     CDlgTemplateBuffer& operator=(const CDlgTemplateBuffer&) = delete;

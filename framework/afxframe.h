@@ -49,9 +49,11 @@ public:
     virtual ~CFrameWnd();
 
     // ---- data
-    HMENU m_hMenuDefault;   // the menu loaded by Create or LoadFrame (destroyed with the window)
-    HACCEL m_hAccelTable;   // translated in PreTranslateMessage
-    UINT m_nIDHelp;         // the resource id of LoadFrame
+    // the menu loaded by Create or LoadFrame (destroyed with the window);
+    // initially null
+    HMENU m_hMenuDefault;
+    HACCEL m_hAccelTable;   // translated in PreTranslateMessage; initially null
+    UINT m_nIDHelp;         // the resource id of LoadFrame; initially 0
     CString m_strTitle;     // the title LoadFrame read
 
     // ---- creation
@@ -105,7 +107,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnSetFocus(CWnd* pOldWnd);
 
-    DWORD m_dwDockStyle;
+    DWORD m_dwDockStyle;                // initially 0
     std::vector<CControlBar*> m_bars;
     DECLARE_MESSAGE_MAP()
 };

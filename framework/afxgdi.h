@@ -288,7 +288,7 @@ public:
     explicit CClientDC(CWnd* pWnd);
     virtual ~CClientDC();
 protected:
-    HWND m_hWnd;
+    HWND m_hWnd;                        // the constructor's pWnd's window (null without pWnd)
 };
 
 // DC of a whole window, frame included (GetWindowDC/ReleaseDC).
@@ -298,7 +298,7 @@ public:
     explicit CWindowDC(CWnd* pWnd);
     virtual ~CWindowDC();
 protected:
-    HWND m_hWnd;
+    HWND m_hWnd;                        // the constructor's pWnd's window (null without pWnd)
 };
 
 // CPaintDC: the DC of a WM_PAINT handler: constructed with the window, it calls
@@ -311,5 +311,5 @@ public:
     virtual ~CPaintDC();
     PAINTSTRUCT m_ps;
 protected:
-    HWND m_hWnd;
+    HWND m_hWnd;                        // the constructor's pWnd's window (null without pWnd)
 };

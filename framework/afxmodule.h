@@ -70,8 +70,8 @@ public:
     explicit CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem = FALSE);
     virtual ~CDynLinkLibrary();
 
-    HMODULE m_hModule;
-    HMODULE m_hResource;
-    BOOL m_bSystem;
-    CDynLinkLibrary* m_pNextDLL;
+    HMODULE m_hModule;                  // from the extension module record
+    HMODULE m_hResource;                // from the extension module record
+    BOOL m_bSystem;                     // the constructor's bSystem
+    CDynLinkLibrary* m_pNextDLL;        // initially null
 };

@@ -28,7 +28,7 @@ class AFX_FW_API CWnd : public CCmdTarget
     DECLARE_DYNCREATE(CWnd)
 public:
     // ---- data
-    HWND m_hWnd;
+    HWND m_hWnd;                        // initially null
 
     CWnd();
     virtual ~CWnd();
@@ -189,7 +189,7 @@ public:
     void OnWindowPosChanged(WINDOWPOS* lpwndpos);
 
 protected:
-    WNDPROC m_pfnSuper;   // procedure the window had before the framework's
+    WNDPROC m_pfnSuper;   // procedure the window had before the framework's; initially null
     friend struct AfxWndInternals;
     DECLARE_MESSAGE_MAP()
 };

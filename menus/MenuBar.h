@@ -26,17 +26,19 @@ public:
     enum { MAX_CAPTION = 20, BAR_HEIGHT = 25, SKIN_ID = 3014 };
 
     // ---- data, in declared order
-    int m_bSkinPending;                     // skin 3014 not yet looked up
+    int m_bSkinPending;                     // skin 3014 not yet looked up; initially 1
     CDC* m_pSkinDC;
     CBitmap m_bmpSkin;                      // empty: the shared skin 3014
     CWGMenuBarItem m_Items[MAX_CAPTION];
-    CRect m_rcStrip;                        // (10, 0, end of the last caption, 25)
-    long m_nItemCount;
-    long m_nHotItem;                        // lit caption, -1 none
+    // (10, 0, end of the last caption, 25); initially (10, 0, 0, 25)
+    CRect m_rcStrip;
+    long m_nItemCount;                  // initially 0
+    long m_nHotItem;                        // lit caption, -1 none; initially -1
     CVRK_MENUWND* m_pChildMenu[MAX_CAPTION];
-    long m_nChildCount;
-    int m_bMenuMode;                        // a menu is down and the bar holds the mouse
-    CVRK_MENUWND* m_pOpenMenu;              // menu of the caption last hovered
+    long m_nChildCount;                 // initially 0
+    // a menu is down and the bar holds the mouse; initially 0
+    int m_bMenuMode;
+    CVRK_MENUWND* m_pOpenMenu;              // menu of the caption last hovered; initially null
 
     CMenuBarWGP();
     virtual ~CMenuBarWGP();
@@ -85,7 +87,7 @@ protected:
 class WG_API CMenuBar : public CVRK_WGDIALOGBAR
 {
 public:
-    CMenuBarWGP* m_pMenuPanel;   // owned; made with the window
+    CMenuBarWGP* m_pMenuPanel;   // owned; made with the window; initially null
 
     CMenuBar();
     virtual ~CMenuBar();

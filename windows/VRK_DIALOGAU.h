@@ -12,11 +12,12 @@ class WG_API CVRK_DIALOGAU : public CDialog
 {
 public:
     // ---- data, in declared order
-    DLGTEMPLATE* m_pTemplate;   // WS_POPUP, class "Vantrel WG Dialog 1.0"; null if refused
+    // WS_POPUP, class "Vantrel WG Dialog 1.0"; null if refused; initially null
+    DLGTEMPLATE* m_pTemplate;
     // Before creation the requested size (only its width and height count);
     // afterwards the window rectangle in screen coordinates.
-    CRect m_rcWindow;
-    CVRK_WGPANEL* m_pPanel;     // not owned; set before the window is created
+    CRect m_rcWindow;                   // initially (0, 0, 0, 0)
+    CVRK_WGPANEL* m_pPanel;     // not owned; set before the window is created; initially null
 
     // pParent null: the application's main window.
     explicit CVRK_DIALOGAU(CWnd* pParent = nullptr);

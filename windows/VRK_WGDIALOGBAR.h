@@ -9,9 +9,12 @@ class WG_API CVRK_WGDIALOGBAR : public CDialogBar
 {
 public:
     // ---- data, in declared order
-    DLGTEMPLATE* m_pTemplate;   // WS_CHILD, class "Vantrel WG ToolBar 1.0"; made by Create
-    CVRK_WGPANEL* m_pPanel;     // not owned; set before Create
-    CRect m_rcWindow;           // window rectangle in screen coordinates after each resize
+    // WS_CHILD, class "Vantrel WG ToolBar 1.0"; made by Create; initially null
+    DLGTEMPLATE* m_pTemplate;
+    CVRK_WGPANEL* m_pPanel;     // not owned; set before Create; initially null
+    // window rectangle in screen coordinates after each resize; initially (0, 0,
+    // 0, 0)
+    CRect m_rcWindow;
 
     CVRK_WGDIALOGBAR();
     virtual ~CVRK_WGDIALOGBAR();

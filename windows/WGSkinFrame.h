@@ -76,14 +76,14 @@ private:
     void DrawButton(CDC* pDC, const CRect& rc, BOOL bHover, int xNormal, int xHover);
     CRect ToWindow(const CRect& rcScreen) const;
 
-    CWnd* m_pWnd;
-    CDC* m_pSkinDC;
-    CRect m_rcWindow;
-    long m_nRow;
+    CWnd* m_pWnd;                       // the constructor's pWnd
+    CDC* m_pSkinDC;                     // the constructor's pSkinDC
+    CRect m_rcWindow;                   // initially (0, 0, 0, 0)
+    long m_nRow;                        // the constructor's nSkinRow
     CDCSelect m_selSkin;
     CDC m_dcTitle;
     CBitmap m_bmpTitle;
-    HGDIOBJ m_hOldTitle;
+    HGDIOBJ m_hOldTitle;                // initially null
 
     CWGSkinFrame(const CWGSkinFrame&) = delete;
     CWGSkinFrame& operator=(const CWGSkinFrame&) = delete;

@@ -70,23 +70,24 @@ public:
     };
 
     // ---- data, in declared order
-    DLGTEMPLATE* m_pTemplate;    // style 0xC0000000, tip class; owned by m_bufTemplate
+    // style 0xC0000000, tip class; owned by m_bufTemplate; initially null
+    DLGTEMPLATE* m_pTemplate;
     BITMAPINFOHEADER m_bih;      // header of every 32-bit DIB of the window
-    BLENDFUNCTION m_blend;       // constant alpha = fade level
-    HWND m_hWndInsertAfter;      // z-order place when not topmost (null: top)
-    long m_nWidth;
-    long m_nHeight;
+    BLENDFUNCTION m_blend;       // constant alpha = fade level; initially opaque (255)
+    HWND m_hWndInsertAfter;      // z-order place when not topmost (null: top); initially null
+    long m_nWidth;                      // initially 0
+    long m_nHeight;                     // initially 0
     CDC m_dcSkin;                // the skin is selected here while composing
     CDC m_dcLayer;               // holds the window image
     CBitmap m_bmpSkin;
     CBitmap m_bmpLayer;          // bottom-up 32-bit DIB, m_nWidth x m_nHeight
-    BYTE* m_pBits;               // its pixels
-    BOOL m_bFirstDraw;           // memory DCs not made yet
-    BOOL m_bRecompose;           // CreateLayerDC runs at the next DrawMe
-    BOOL m_bResized;             // the image DIB is re-made at the next DrawMe
+    BYTE* m_pBits;               // its pixels; initially null
+    BOOL m_bFirstDraw;           // memory DCs not made yet; initially TRUE
+    BOOL m_bRecompose;           // CreateLayerDC runs at the next DrawMe; initially TRUE
+    BOOL m_bResized;             // the image DIB is re-made at the next DrawMe; initially FALSE
     CFont* m_pFont;              // not owned
-    BOOL m_bCaptureDrag;
-    BOOL m_bDragging;
+    BOOL m_bCaptureDrag;                // initially FALSE
+    BOOL m_bDragging;                   // initially FALSE
     POINT m_ptDragOffset;        // cursor minus window position at drag start
     CVRK_WGPANEL* m_pPanel;      // not owned, for subclasses
     POINT m_ptPos;               // screen position
@@ -167,7 +168,7 @@ class WG_API CWG_Com_WindowShadow : public CWG_LayerWindow
 public:
     enum { SKIN = 3013, LEFT_TOP = 3, RIGHT_BOTTOM = 5 };   // overhang per side
 
-    CWnd* m_pOwner;   // casts the shadow; not owned
+    CWnd* m_pOwner;   // casts the shadow; not owned; initially null
 
     explicit CWG_Com_WindowShadow(CWnd* pParent = nullptr);
     virtual ~CWG_Com_WindowShadow();
@@ -191,7 +192,7 @@ protected:
 
 private:
     void Unfollow();
-    HWND m_hOwner;    // the owner as created: m_pOwner may die before it
+    HWND m_hOwner;    // the owner as created: m_pOwner may die before it; initially null
 
     CWG_Com_WindowShadow(const CWG_Com_WindowShadow&) = delete;
     CWG_Com_WindowShadow& operator=(const CWG_Com_WindowShadow&) = delete;
