@@ -16,7 +16,7 @@ struct CStringData
 
 // CString: the framework's string class, MFC 4.2 style, MBCS build: a
 // reference-counted, copy-on-write byte string in the system ANSI code page
-// (CP_ACP, e.g. GBK/936). Construct it from a char pointer, a character,
+// (CP_ACP, such as GBK/936). Construct it from a char pointer, a character,
 // another CString or nothing (empty). Lengths and positions count bytes, like
 // MFC's MBCS build; searching and case/whitespace handling are DBCS-aware: a
 // search never matches the trail byte of a double-byte character, and
