@@ -4,7 +4,8 @@
 // CWG_Button: the skinned push button. Stretches the three-piece skin 3003 over
 // its size, highlights while the pointer is over it and reports a press to the
 // panel's OnWGCommand with code 5 at once, on mouse-button down. Create it with
-// the panel, caption, position, size and bMark (a marked look).
+// the panel, caption, position, size and bMark (a marked look). Defaults that
+// differ from CVRK_WG's: m_bBorder and m_bFillBG FALSE.
 class WG_API CWG_Button : public CVRK_WG
 {
 public:

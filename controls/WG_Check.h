@@ -4,7 +4,8 @@
 // CWG_Check: a check box, a 12 x 12 box (a 16 x 17 ticked box when checked)
 // followed by its caption, toggled by a click; 18 pixels high. Create it with
 // the panel, caption, position, width and bVip (a VIP corner mark). Reports
-// every value set, by the user or by SetValue, with code 9.
+// every value set, by the user or by SetValue, with code 9. Defaults that
+// differ from CVRK_WG's: m_bBorder FALSE, m_crBG the panel colour 0xd8e9ec.
 class WG_API CWG_Check : public CVRK_WG
 {
 public:

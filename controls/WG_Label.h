@@ -4,7 +4,8 @@
 // CWG_Label: a 22-pixel skinned caption bar (skin 3007). Create it with the
 // panel, position and width, and set m_strCaption. While the pointer is over
 // it, a copy square at its right end offers to put the caption on the
-// clipboard. Sends no notifications.
+// clipboard. Sends no notifications. Defaults that differ from CVRK_WG's:
+// m_bBorder and m_bFillBG FALSE.
 class WG_API CWG_Label : public CVRK_WG
 {
 public:

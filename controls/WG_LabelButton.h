@@ -4,7 +4,8 @@
 // CWG_LabelButton: a hyperlink-like text button drawn over the panel's
 // background, with a colour and underline for each of its normal, hover and
 // pressed looks. Create it with the panel, caption, position and size. Reports
-// a click with code 5.
+// a click with code 5. Defaults that differ from CVRK_WG's: m_bBorder and
+// m_bFillBG FALSE, m_bTransparent TRUE.
 class WG_API CWG_LabelButton : public CVRK_WG
 {
 public:

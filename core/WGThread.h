@@ -15,7 +15,7 @@ public:
     long m_nArg;                 // argument passed to Run; initially 0
     BOOL m_bSkipRun;             // stopped before it was started: end without Run; initially FALSE
     volatile BOOL m_bFinished;   // the thread procedure is about to return; initially FALSE
-    HANDLE m_hThread;            // null when the thread could not be created; initially null
+    HANDLE m_hThread;            // made suspended by the constructor; null when it could not be
     // 0 created (suspended), 1 running, 3 stopped; initially STATE_CREATED
     long m_nState;
 

@@ -22,9 +22,9 @@ public:
     virtual ~CDialog();
 
     // ---- data
-    LPCSTR m_lpszTemplateName;          // resource template, or null; initially null
+    LPCSTR m_lpszTemplateName;          // resource template given to the constructor, or null
     LPCDLGTEMPLATE m_lpDialogTemplate;  // in-memory template, not owned; initially null
-    CWnd* m_pParentWnd;                 // initially null
+    CWnd* m_pParentWnd;                 // the constructor's parent, or null
     int m_nModalResult;                 // initially -1
 
     // ---- operations

@@ -73,5 +73,5 @@ public:
     HMODULE m_hModule;                  // from the extension module record
     HMODULE m_hResource;                // from the extension module record
     BOOL m_bSystem;                     // the constructor's bSystem
-    CDynLinkLibrary* m_pNextDLL;        // initially null
+    CDynLinkLibrary* m_pNextDLL;        // next module in the chain
 };

@@ -7,7 +7,8 @@
 // Down), 10 focus gained, 11 focus lost. Caret, selection, drawing and keys are
 // the text field's, working on the asterisks, and every edit is made to both
 // strings at the same position. The clipboard only ever receives asterisks;
-// paste reads CF_TEXT alone.
+// paste reads CF_TEXT alone. Differs from CWG_Text's defaults in
+// m_bChooseAllOnFocus, TRUE.
 class WG_API CWG_PassWord : public CWG_Text
 {
 public:

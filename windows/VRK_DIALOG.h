@@ -27,12 +27,12 @@ public:
     // In-memory template (WS_POPUP | WS_VISIBLE, class "Vantrel WG Dialog
     // 1.0"); its style may be changed before the window is created, e.g. to
     // add WS_SYSMENU, WS_MINIMIZEBOX, WS_MAXIMIZEBOX or WS_THICKFRAME.
-    DLGTEMPLATE* m_pTemplate;           // initially null
+    DLGTEMPLATE* m_pTemplate;           // made by the constructor
     CVRK_WGPANEL* m_pPanel;      // not owned; set before the window is created; initially null
     CDC* m_pSkinDC;              // memory DC the skin is selected into while painting
     CBitmap m_bmpSkin;           // empty: the shared skin 3002; set it for another look
     BOOL m_bSkinLoaded;          // the frame has been painted; initially FALSE
-    BOOL m_bSystemFrame;         // Vista and 7: the system draws the frame; initially FALSE
+    BOOL m_bSystemFrame;         // Vista and 7: the system draws the frame; set by the constructor
     // Screen coordinates. Before creation: the requested position and size
     // (left or top 0 centres; right and bottom both -1 take the work area).
     CRect m_rcWindow;                   // initially (0, 0, 0, 0)

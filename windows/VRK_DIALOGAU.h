@@ -12,7 +12,8 @@ class WG_API CVRK_DIALOGAU : public CDialog
 {
 public:
     // ---- data, in declared order
-    // WS_POPUP, class "Vantrel WG Dialog 1.0"; null if refused; initially null
+    // WS_POPUP, class "Vantrel WG Dialog 1.0", made by the constructor; null if
+    // refused
     DLGTEMPLATE* m_pTemplate;
     // Before creation the requested size (only its width and height count);
     // afterwards the window rectangle in screen coordinates.

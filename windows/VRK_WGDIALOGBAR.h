@@ -9,7 +9,7 @@ class WG_API CVRK_WGDIALOGBAR : public CDialogBar
 {
 public:
     // ---- data, in declared order
-    // WS_CHILD, class "Vantrel WG ToolBar 1.0"; made by Create; initially null
+    // WS_CHILD, class "Vantrel WG ToolBar 1.0"; made by Create, null before
     DLGTEMPLATE* m_pTemplate;
     CVRK_WGPANEL* m_pPanel;     // not owned; set before Create; initially null
     // window rectangle in screen coordinates after each resize; initially (0, 0,

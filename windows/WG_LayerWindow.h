@@ -70,7 +70,8 @@ public:
     };
 
     // ---- data, in declared order
-    // style 0xC0000000, tip class; owned by m_bufTemplate; initially null
+    // style 0xC0000000, tip class, made by the constructor; owned by
+    // m_bufTemplate
     DLGTEMPLATE* m_pTemplate;
     BITMAPINFOHEADER m_bih;      // header of every 32-bit DIB of the window
     BLENDFUNCTION m_blend;       // constant alpha = fade level; initially opaque (255)
@@ -162,7 +163,8 @@ private:
 // the 17 x 17 nine-patch of skin 3013 and kept behind its owner. Construct it
 // and Create it with the owner window and the owner's size; it then follows its
 // owner (moves, sizes, minimise and restore, show and hide) until either window
-// goes. Sends no notifications.
+// goes. Sends no notifications. Defaults that differ from CWG_LayerWindow's:
+// m_bFadeIn and m_bTopMost FALSE, m_bTrackSize TRUE.
 class WG_API CWG_Com_WindowShadow : public CWG_LayerWindow
 {
 public:

@@ -43,7 +43,7 @@ public:
     };
 
     // ---- data, in declared order
-    DLGTEMPLATE* m_pTemplate;    // owned by m_bufTemplate; initially null
+    DLGTEMPLATE* m_pTemplate;    // made by the constructor; owned by m_bufTemplate
     BITMAPINFOHEADER m_bmi;      // the pixel buffer's header (bottom-up)
     BLENDFUNCTION m_blend;       // constant alpha = fade level; initially half (128)
     CBitmap m_bmpSkin;
