@@ -2,8 +2,10 @@
 #include "wgdef.h"
 #include "VRK_WGLock.h"
 
-// Draws part of an element into the element's own back buffer, for
-// RefreshWGPart: a caret, an arrow, a row, a fill.
+// CWGPartPainter: draws part of an element into the element's own back buffer,
+// for RefreshWGPart: a caret, an arrow, a row, a fill. An element derives a
+// small painter from it, implements PaintPart, and passes it to its panel's
+// RefreshWGPart.
 class WG_API CWGPartPainter
 {
 public:

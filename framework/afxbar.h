@@ -107,7 +107,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// A bar whose window is a modeless child dialog made from a template.
+// CDialogBar: a control bar whose window is a modeless child dialog made from a
+// template. Construct it and Create it in a frame with the template (an
+// invisible child), the CBRS_ styles and an id; the frame lays it out.
 class AFX_FW_API CDialogBar : public CControlBar
 {
     DECLARE_DYNAMIC(CDialogBar)

@@ -291,7 +291,9 @@ protected:
     HWND m_hWnd;                        // the constructor's pWnd's window (null without pWnd)
 };
 
-// DC of a whole window, frame included (GetWindowDC/ReleaseDC).
+// CWindowDC: the DC of a whole window, frame included, got with GetWindowDC
+// when constructed with the window and given back with ReleaseDC when it dies.
+// Construct it on the stack.
 class AFX_FW_API CWindowDC : public CDC
 {
 public:

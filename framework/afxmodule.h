@@ -33,7 +33,8 @@ AFX_FW_API void AfxSetResourceHandle(HINSTANCE hInstResource);
 // application's resource handle when none does.
 AFX_FW_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
 
-// Switches the thread's module state for a scope and back at its end.
+// AFX_MAINTAIN_STATE2: switches the thread's module state for a scope and back
+// at its end. Construct it on the stack with the state to switch to.
 class AFX_FW_API AFX_MAINTAIN_STATE2
 {
 public:

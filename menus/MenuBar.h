@@ -5,7 +5,9 @@
 
 class CVRK_MENUWND;
 
-// One caption of the bar: its text, the x range it answers and its menu.
+// CWGMenuBarItem: one caption of the menu bar: its text, the x range it answers
+// and its menu. CMenuBarWGP fills one for every AppendMenuCpt; applications
+// read them in m_Items.
 struct WG_API CWGMenuBarItem
 {
     CString m_strCaption;

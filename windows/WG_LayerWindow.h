@@ -1,8 +1,9 @@
 #pragma once
 #include "wgdef.h"
 
-// A view of the pixels of a 32-bit DIB section (blue, green, red, alpha),
-// rows addressed top-down whichever way the DIB stores them.
+// CWGPixels32: a view of the pixels of a 32-bit DIB section (blue, green, red,
+// alpha), rows addressed top-down whichever way the DIB stores them. Construct
+// it empty and Attach it to a DIB section's handle; it owns nothing.
 struct WG_API CWGPixels32
 {
     BYTE* m_pBits;
