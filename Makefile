@@ -49,5 +49,17 @@ storm: build64
 	WG_FULLSCREEN_ROUNDS=1000 tools/with-display tools/wine-run $(BUILD)/x86_64/bin/windows_tests.exe \
 	  --gtest_filter=FrameWindowTest.FullScreen*
 
+# The per-class reference from the headers' comments, in $(BUILD)/docs/html
+# (index.html is the main page); then the check that names any exported
+# class without its description.
+.PHONY: docs
+docs:
+	@tools/bootstrap.sh docs
+	@mkdir -p $(BUILD)/docs
+	WG_DOCS_OUT=$(BUILD)/docs doxygen docs/Doxyfile
+	@if [ -s $(BUILD)/docs/warnings.log ]; then cat $(BUILD)/docs/warnings.log; fi
+	python3 tools/check-docs .
+	@echo "reference: $(BUILD)/docs/html/index.html"
+
 clean:
 	rm -rf $(BUILD)

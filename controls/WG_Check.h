@@ -1,10 +1,11 @@
-// CWG_Check: a check box, a 12 x 12 box (a 16 x 17 ticked box when checked)
-// followed by its caption, toggled by a click; reports every value set with
-// code 9. CWG_Radio: a check that belongs to a group of radios sharing one
-// group variable, which holds the element id of the group's checked radio.
 #pragma once
 #include "VRK_WG.h"
 
+// CWG_Check: a check box, a 12 x 12 box (a 16 x 17 ticked box when checked)
+// followed by its caption, toggled by a click; 18 pixels high. Create it with
+// the panel, caption, position, width and bVip (a VIP corner mark). Reports
+// every value set, by the user or by SetValue, with code 9. Defaults that
+// differ from CVRK_WG's: m_bBorder FALSE, m_crBG the panel colour 0xd8e9ec.
 class WG_API CWG_Check : public CVRK_WG
 {
 public:
@@ -12,10 +13,10 @@ public:
 
     CBitmap m_bmpSkin;          // empty: the shared skin 3004; set it for another look
     CString m_strCaption;       // drawn right of the box
-    int m_nValue;               // 1 checked, 0 unchecked
-    int m_bSkinPending;         // not painted yet
-    int m_bHover;               // the element holds the mouse
-    int m_bVip;                 // VIP look of the box (a yellow corner mark)
+    int m_nValue;               // 1 checked, 0 unchecked; initially 0
+    int m_bSkinPending;         // not painted yet; initially 1
+    int m_bHover;               // the element holds the mouse; initially 0
+    int m_bVip;                 // VIP look of the box (a yellow corner mark); initially 0
 
     CWG_Check();
     virtual ~CWG_Check();
@@ -41,12 +42,18 @@ public:
     virtual int GetValue();
 };
 
+// CWG_Radio: a check that belongs to a group of radios sharing one group
+// variable, which holds the element id of the group's checked radio. The first
+// radio starts the group with Create(panel, caption, x, y, width); the others
+// join it with Create(panel, first->GetGroup(), caption, x, y, width). Checking
+// one unchecks the previous one; reports the value set with code 9.
 class WG_API CWG_Radio : public CWG_Check
 {
 public:
-    long m_nOwnGroup;           // the group variable, when this radio started its group
-    long* m_pGroup;             // group variable: id of the group's checked radio
-    int m_bAllowUncheck;        // 0: values other than 1 are ignored
+    // the group variable, when this radio started its group; initially -1
+    long m_nOwnGroup;
+    long* m_pGroup;             // group variable: id of the group's checked radio; initially null
+    int m_bAllowUncheck;        // 0: values other than 1 are ignored; initially 0
 
     CWG_Radio();
     virtual ~CWG_Radio();

@@ -1,12 +1,14 @@
-// CWG_CptButton: a text button exactly as large as its caption, darker
-// while the pointer is over it. Reports a click with code 5.
 #pragma once
 #include "VRK_WG.h"
 
+// CWG_CptButton: a text button exactly as large as its caption, darker while
+// the pointer is over it. Create it with the panel, caption and position (its
+// size follows the caption). Reports a click with code 5. Defaults that differ
+// from CVRK_WG's: m_bBorder FALSE, m_crBG the panel colour 0xd8e9ec.
 class WG_API CWG_CptButton : public CVRK_WG
 {
 public:
-    int m_bHover;
+    int m_bHover;                       // initially 0
     CString m_strCaption;
 
     CWG_CptButton();

@@ -1,22 +1,24 @@
-// CWG_LabelButton: a hyperlink-like text button drawn over the panel's
-// background, with a colour and underline for each of its normal, hover
-// and pressed looks. Reports a click with code 5.
 #pragma once
 #include "VRK_WG.h"
 
+// CWG_LabelButton: a hyperlink-like text button drawn over the panel's
+// background, with a colour and underline for each of its normal, hover and
+// pressed looks. Create it with the panel, caption, position and size. Reports
+// a click with code 5. Defaults that differ from CVRK_WG's: m_bBorder and
+// m_bFillBG FALSE, m_bTransparent TRUE.
 class WG_API CWG_LabelButton : public CVRK_WG
 {
 public:
     enum { STATE_NORMAL = 0, STATE_HOVER = 1, STATE_PRESSED = 2 };
 
-    int m_bPressMode;           // 1: pressed look on button-down, click on button-up
-    int m_nState;               // STATE_*
-    COLORREF m_crNormal;
-    int m_bNormalUnderline;
-    COLORREF m_crHover;
-    int m_bHoverUnderline;
-    COLORREF m_crPressed;
-    int m_bPressedUnderline;
+    int m_bPressMode;           // 1: pressed look on button-down, click on button-up; initially 0
+    int m_nState;               // STATE_*; initially STATE_NORMAL
+    COLORREF m_crNormal;                // initially m_crText
+    int m_bNormalUnderline;             // initially 1
+    COLORREF m_crHover;                 // initially 0x606060
+    int m_bHoverUnderline;              // initially 1
+    COLORREF m_crPressed;               // initially 0x404040
+    int m_bPressedUnderline;            // initially 0
     CFont m_fontUnderline;      // the element's font, underlined; made by Create
     CString m_strCaption;
 

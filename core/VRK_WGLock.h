@@ -1,14 +1,16 @@
-// CVRK_WGLock: a scoped hold on a critical section. The section is
-// recursive, so a thread that holds it may take it again; each guard leaves
-// only what it entered itself.
 #pragma once
 #include "wgdef.h"
 
+// CVRK_WGLock: a scoped hold on a critical section, such as a panel's painting
+// lock m_csLock. Construct it on the stack with the section (bLockNow FALSE
+// defers entering); it leaves on destruction. The section is recursive, so a
+// thread that holds it may take it again; each guard leaves only what it
+// entered itself. Sends no notifications.
 class WG_API CVRK_WGLock
 {
 public:
-    BOOL m_bLocked;                 // this guard holds the section
-    CRITICAL_SECTION* m_pSection;   // not owned
+    BOOL m_bLocked;                 // this guard holds the section; initially FALSE
+    CRITICAL_SECTION* m_pSection;   // not owned; the constructor's pSection
 
     CVRK_WGLock(CRITICAL_SECTION* pSection, BOOL bLockNow = TRUE);
     virtual ~CVRK_WGLock();

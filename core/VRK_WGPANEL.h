@@ -1,6 +1,29 @@
-// CVRK_WGPANEL: the child window that hosts elements, owns the back buffer
-// they paint into, copies it to the screen and turns window messages into
-// element events.
+#pragma once
+#include "wgdef.h"
+#include "VRK_WGLock.h"
+
+// CWGPartPainter: draws part of an element into the element's own back buffer,
+// for RefreshWGPart: a caret, an arrow, a row, a fill. An element derives a
+// small painter from it, implements PaintPart, and passes it to its panel's
+// RefreshWGPart.
+class WG_API CWGPartPainter
+{
+public:
+    // pDC has the element's back buffer selected; coordinates are the
+    // element's own.
+    virtual void PaintPart(CDC* pDC) = 0;
+protected:
+    ~CWGPartPainter() {}
+};
+
+// CVRK_WGPANEL: the child window that hosts elements, owns the back buffer they
+// paint into, copies it to the screen and turns window messages into element
+// events. Derive the application's panel from it, override OnWGCommand (element
+// notifications: index and code), OnMenuCommand (menu id and row) and
+// OnTipCommand (tip index, 0 shown, 2 hidden), and create it with
+// Create(pDialog) in a skinned dialog or Create(pParent) in any window; Enter
+// and Escape reach the dialog's OnOK and OnCancel. It holds at most 200
+// elements, 10 menus and 10 tips.
 //
 // Lifetime: elements and their panel may die in either order. An element
 // that dies first leaves an empty slot (its index is never reused); a panel
@@ -16,56 +39,40 @@
 // thread. Nothing is sent to another window and no hook is called while the
 // lock is held: the dialog's first frame paint and the annotation tip wait
 // until the lock is released, and run on the panel's own thread.
-#pragma once
-#include "wgdef.h"
-#include "VRK_WGLock.h"
-
-// Draws part of an element into the element's own back buffer, for
-// RefreshWGPart: a caret, an arrow, a row, a fill.
-class WG_API CWGPartPainter
-{
-public:
-    // pDC has the element's back buffer selected; coordinates are the
-    // element's own.
-    virtual void PaintPart(CDC* pDC) = 0;
-protected:
-    ~CWGPartPainter() {}
-};
-
 class WG_API CVRK_WGPANEL : public CWnd
 {
 public:
     enum { MAX_WG = 200, MAX_MENU = 10, MAX_TIP = 10 };
 
     // ---- data
-    CVRK_DIALOG* m_pDialog;
+    CVRK_DIALOG* m_pDialog;             // initially null
     CRITICAL_SECTION m_csLock;
-    CVRK_WG* m_pLastWG;
-    HIMC m_hIMC;
-    long m_nWGCount;
+    CVRK_WG* m_pLastWG;                 // initially null
+    HIMC m_hIMC;                        // initially null
+    long m_nWGCount;                    // initially 0
     CVRK_WG* m_pWG[MAX_WG];
-    long m_nMenuCount;
+    long m_nMenuCount;                  // initially 0
     CVRK_MENUWND* m_pMenu[MAX_MENU];
-    CVRK_MENUWND* m_pPopMenu;
-    long m_nTipCount;
+    CVRK_MENUWND* m_pPopMenu;           // initially null
+    long m_nTipCount;                   // initially 0
     CWG_Tip* m_pTip[MAX_TIP];
     CDC* m_pBGDC;
     CBitmap m_bmpBG;
     CFont* m_pFont;
     CBrush m_brNull;
-    long m_nMouseWG;
-    long m_nNowWG;
-    CRect m_rcClient;
-    CRect m_rcLastClient;
-    BOOL m_bDCCreated;
-    BOOL m_bFillBG;
-    long m_nMarkShape;
-    CRect m_rcMark;
-    CPoint m_ptMarkFrom;
-    CPoint m_ptMarkTo;
-    CPoint m_ptMarkTip;
+    long m_nMouseWG;                    // initially -1
+    long m_nNowWG;                      // initially -1
+    CRect m_rcClient;                   // initially (0, 0, 0, 0)
+    CRect m_rcLastClient;               // initially (0, 0, 0, 0)
+    BOOL m_bDCCreated;                  // initially FALSE
+    BOOL m_bFillBG;                     // initially TRUE
+    long m_nMarkShape;                  // initially 0
+    CRect m_rcMark;                     // initially (0, 0, 0, 0)
+    CPoint m_ptMarkFrom;                // initially (0, 0)
+    CPoint m_ptMarkTo;                  // initially (0, 0)
+    CPoint m_ptMarkTip;                 // initially (0, 0)
     CString m_strMarkTip;
-    CWG_Tip* m_pMarkTip;
+    CWG_Tip* m_pMarkTip;                // initially null
 
     CVRK_WGPANEL();
     virtual ~CVRK_WGPANEL();
@@ -152,12 +159,12 @@ private:
     void RunDeferredCalls();
     void CopyToScreen(const CRect& rc);
 
-    long m_nFocusSerial;      // bumped by every change of the current element
-    BOOL m_bFramePending;     // the dialog's first frame paint waits for the lock
-    BOOL m_bMarkTipPending;   // the annotation tip waits for the lock
+    long m_nFocusSerial;      // bumped by every change of the current element; initially 0
+    BOOL m_bFramePending;     // the dialog's first frame paint waits for the lock; initially FALSE
+    BOOL m_bMarkTipPending;   // the annotation tip waits for the lock; initially FALSE
     // The window has the keyboard focus, as its focus messages told: asking
     // the system (GetFocus) is a round trip to the Wine server on every hover.
-    BOOL m_bHasFocus;
+    BOOL m_bHasFocus;                   // initially FALSE
     CVRK_WGPANEL(const CVRK_WGPANEL&) = delete;
     CVRK_WGPANEL& operator=(const CVRK_WGPANEL&) = delete;
 };

@@ -1,11 +1,13 @@
-// CWGEventCenter: one application callback through which the library
-// reports library-wide events (1002: a modal dialog or menu has returned,
-// lParam the window object).
 #pragma once
 #include "wgdef.h"
 
 typedef void (CALLBACK* WGEVENTPROC)(UINT nMsg, UINT wParam, LPARAM lParam);
 
+// CWGEventCenter: one application callback through which the library reports
+// library-wide events (1002: a modal dialog or menu has returned, wParam 0,
+// lParam the window object). The library keeps one static instance; reach it
+// with CVRK_WG::GetEventCenter() and set the callback with SetEventProc (null:
+// nothing is reported).
 class WG_API CWGEventCenter
 {
 public:

@@ -1,13 +1,15 @@
-// CWGHotKeyCenter: lets the application watch the keyboard through two
-// Windows hooks, an application hook on one thread (WH_KEYBOARD) and a
-// low-level hook for the whole desktop (WH_KEYBOARD_LL). Each reports key
-// transitions to an application callback as (0x100 WM_KEYDOWN or 0x101
-// WM_KEYUP, virtual-key code, key data); a nonzero result swallows the key.
 #pragma once
 #include "wgdef.h"
 
 typedef int (CALLBACK* WGHOTKEYPROC)(UINT nMsg, UINT nKey, LPARAM nData);
 
+// CWGHotKeyCenter: lets the application watch the keyboard through two Windows
+// hooks, an application hook on one thread (WH_KEYBOARD) and a low-level hook
+// for the whole desktop (WH_KEYBOARD_LL). The application constructs one (the
+// most recent one alive is the one the hooks report to) and sets
+// SetAppHotKeyProc and SetGlobalHotKeyProc. Each hook reports key transitions
+// to its callback as (0x100 WM_KEYDOWN or 0x101 WM_KEYUP, virtual-key code, key
+// data); a nonzero result swallows the key.
 class WG_API CWGHotKeyCenter
 {
 public:
@@ -37,8 +39,8 @@ public:
     static CWGHotKeyCenter* GetCurrent();
 
 private:
-    WGHOTKEYPROC m_pfnAppHotKey;
-    WGHOTKEYPROC m_pfnGlobalHotKey;
+    WGHOTKEYPROC m_pfnAppHotKey;        // initially null
+    WGHOTKEYPROC m_pfnGlobalHotKey;     // initially null
 
     static LRESULT CALLBACK AppHookProc(int nCode, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK LowLevelHookProc(int nCode, WPARAM wParam, LPARAM lParam);

@@ -1,11 +1,12 @@
-// CWGHover: the hover protocol of elements that light up under the pointer.
-// Entering takes the panel's mouse, so the element also sees the pointer
-// leave, and shows the hand; leaving gives the mouse back and shows the
-// arrow. Each element keeps its own hover state and orders its repaint and
-// report around these calls.
 #pragma once
 #include "wgdef.h"
 
+// CWGHover: the hover protocol of elements that light up under the pointer, as
+// static helpers an element calls from its mouse hooks (never constructed).
+// Entering takes the panel's mouse, so the element also sees the pointer leave,
+// and shows the hand; leaving gives the mouse back and shows the arrow. Each
+// element keeps its own hover state and orders its repaint and report around
+// these calls.
 class WG_API CWGHover
 {
 public:

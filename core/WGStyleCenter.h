@@ -1,9 +1,11 @@
-// CWGStyleCenter: the library's window classes, its default font and the
-// stack of open modal dialogs. One static instance lives from library load to
-// unload (CVRK_WG::GetStyleCenter).
 #pragma once
 #include "wgdef.h"
 
+// CWGStyleCenter: the library's window classes (dialog, tip, frame dialog,
+// menu, panel, tool bar, frame window, menu bar), its default font and the
+// stack of open modal dialogs. One static instance lives from library load to
+// unload; reach it with CVRK_WG::GetStyleCenter(), never construct another.
+// Sends no notifications.
 class WG_API CWGStyleCenter
 {
 public:
@@ -41,9 +43,9 @@ private:
     WNDCLASSA m_wcFrameWnd;
     WNDCLASSA m_wcMenuBar;
     CFont m_fontDefault;
-    long m_nModalCapacity;
-    CDialog** m_ppModal;
-    long m_nModalCount;
+    long m_nModalCapacity;              // initially 0
+    CDialog** m_ppModal;                // initially null
+    long m_nModalCount;                 // initially 0
 
     CWGStyleCenter(const CWGStyleCenter&) = delete;
     CWGStyleCenter& operator=(const CWGStyleCenter&) = delete;

@@ -1,21 +1,23 @@
-// CWGThread: an object that owns one worker thread, created suspended,
-// started on demand and stopped cooperatively. Derived classes put the work
-// in Run and make RequestStop end it.
 #pragma once
 #include "wgdef.h"
 
+// CWGThread: an object that owns one worker thread, created suspended, started
+// on demand (Start) and stopped cooperatively (Stop). Derive from it, put the
+// work in Run and make RequestStop end it; construct the derived object and
+// call Start. Sends no notifications.
 class WG_API CWGThread
 {
 public:
     // ---- data, in this order: m_pOwner..m_bFinished is the block handed
     // to the thread procedure.
     CRITICAL_SECTION m_cs;       // guards the start/stop state (and derived data)
-    CWGThread* m_pOwner;         // this object
-    long m_nArg;                 // argument passed to Run
-    BOOL m_bSkipRun;             // stopped before it was started: end without Run
-    volatile BOOL m_bFinished;   // the thread procedure is about to return
-    HANDLE m_hThread;            // null when the thread could not be created
-    long m_nState;               // 0 created (suspended), 1 running, 3 stopped
+    CWGThread* m_pOwner;         // this object; initially this
+    long m_nArg;                 // argument passed to Run; initially 0
+    BOOL m_bSkipRun;             // stopped before it was started: end without Run; initially FALSE
+    volatile BOOL m_bFinished;   // the thread procedure is about to return; initially FALSE
+    HANDLE m_hThread;            // made suspended by the constructor; null when it could not be
+    // 0 created (suspended), 1 running, 3 stopped; initially STATE_CREATED
+    long m_nState;
 
     enum { STATE_CREATED = 0, STATE_RUNNING = 1, STATE_STOPPED = 3 };
 

@@ -4,6 +4,11 @@
 #include "afxmodule.h"
 #include "afxres.h"
 
+// CWinThread: a user-interface thread with its main window and its message pump
+// (Run), which offers every message to PreTranslateMessage from the target
+// window up through its parents before dispatching it, and calls OnIdle when
+// the queue is empty. The application object is one; other threads are rarely
+// made from it here.
 class AFX_FW_API CWinThread : public CCmdTarget
 {
     DECLARE_DYNAMIC(CWinThread)
@@ -11,8 +16,8 @@ public:
     CWinThread();
     virtual ~CWinThread() {}
 
-    CWnd* m_pMainWnd;     // the application's main window: its end ends the thread
-    CWnd* m_pActiveWnd;   // a window standing in for it (a running modal dialog)
+    CWnd* m_pMainWnd;     // the application's main window: its end ends the thread; initially null
+    CWnd* m_pActiveWnd;   // a window standing in for it (a running modal dialog); initially null
     MSG m_msgCur;
 
     virtual BOOL InitInstance() { return FALSE; }
@@ -31,6 +36,10 @@ public:
     virtual CWnd* GetMainWnd() { return m_pActiveWnd ? m_pActiveWnd : m_pMainWnd; }
 };
 
+// CWinApp: the application object. Derive from it, make one global instance and
+// override InitInstance to create the main window (m_pMainWnd); the framework's
+// WinMain (WG::wgafxmain) calls InitInstance, then Run, then ExitInstance. It
+// also loads resources, cursors and icons for the application.
 class AFX_FW_API CWinApp : public CWinThread
 {
     DECLARE_DYNAMIC(CWinApp)
@@ -38,10 +47,10 @@ public:
     explicit CWinApp(LPCSTR lpszAppName = nullptr);
     virtual ~CWinApp();
 
-    LPCSTR m_pszAppName;
-    HINSTANCE m_hInstance;
-    LPSTR m_lpCmdLine;
-    int m_nCmdShow;
+    LPCSTR m_pszAppName;                // the constructor's lpszAppName
+    HINSTANCE m_hInstance;              // initially null
+    LPSTR m_lpCmdLine;                  // initially null
+    int m_nCmdShow;                     // initially SW_SHOWNORMAL
 
     virtual BOOL InitApplication() { return TRUE; }
     // Shows AfxMessageBox's box, owned by the main window, titled with the

@@ -60,6 +60,11 @@ struct AFX_SIZEPARENTPARAMS
     BOOL bStretch;    // bars stretch over the whole side
 };
 
+// CControlBar: the base of the bars docked along a frame's edges. The frame
+// asks it for its size with CalcDynamicLayout (through WM_SIZEPARENT) in
+// RecalcLayout and gives it a strip; its CBRS_ style says which side. Derived
+// bars (CDialogBar, the library's panel bars and menu bar) are created with
+// their own Create.
 class AFX_FW_API CControlBar : public CWnd
 {
     DECLARE_DYNAMIC(CControlBar)
@@ -68,10 +73,10 @@ public:
     virtual ~CControlBar();
 
     // ---- data
-    DWORD m_dwStyle;          // CBRS_ styles
-    DWORD m_dwDockStyle;      // the sides EnableDocking allows (CBRS_ALIGN_)
-    CFrameWnd* m_pDockSite;   // the frame the bar is docked in, or null
-    BOOL m_bAutoDelete;       // delete the object with its window
+    DWORD m_dwStyle;          // CBRS_ styles; initially 0
+    DWORD m_dwDockStyle;      // the sides EnableDocking allows (CBRS_ALIGN_); initially 0
+    CFrameWnd* m_pDockSite;   // the frame the bar is docked in, or null; initially null
+    BOOL m_bAutoDelete;       // delete the object with its window; initially FALSE
     int m_cxLeftBorder, m_cxRightBorder, m_cyTopBorder, m_cyBottomBorder;
 
     // ---- operations
@@ -102,14 +107,16 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// A bar whose window is a modeless child dialog made from a template.
+// CDialogBar: a control bar whose window is a modeless child dialog made from a
+// template. Construct it and Create it in a frame with the template (an
+// invisible child), the CBRS_ styles and an id; the frame lays it out.
 class AFX_FW_API CDialogBar : public CControlBar
 {
     DECLARE_DYNAMIC(CDialogBar)
 public:
     CDialogBar();
 
-    CSize m_sizeDefault;   // the template's size, the bar's own size
+    CSize m_sizeDefault;   // the template's size, the bar's own size; initially (0, 0)
 
     // Creates the bar from the dialog template (which must be an invisible
     // child), gives it the id nID and the CBRS_ styles of nStyle, and shows

@@ -1,6 +1,3 @@
-// CDialog: dialogs made from templates (in memory or in resources), modal
-// through the framework's own loop so that every message is offered to
-// PreTranslateMessage before the dialog manager sees it.
 #pragma once
 #include "afxwnd.h"
 
@@ -10,6 +7,12 @@
 
 AFX_FW_API INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
+// CDialog: a framework dialog made from a template (in memory with
+// InitModalIndirect or CreateIndirect, or from a resource with the constructor
+// or Create). DoModal runs the framework's own modal loop, so that every
+// message is offered to PreTranslateMessage before the dialog manager sees it;
+// Create makes a modeless one. Override OnInitDialog, OnOK and OnCancel;
+// EndDialog ends the loop.
 class AFX_FW_API CDialog : public CWnd
 {
     DECLARE_DYNAMIC(CDialog)
@@ -19,10 +22,10 @@ public:
     virtual ~CDialog();
 
     // ---- data
-    LPCSTR m_lpszTemplateName;          // resource template, or null
-    LPCDLGTEMPLATE m_lpDialogTemplate;  // in-memory template, not owned
-    CWnd* m_pParentWnd;
-    int m_nModalResult;
+    LPCSTR m_lpszTemplateName;          // resource template given to the constructor, or null
+    LPCDLGTEMPLATE m_lpDialogTemplate;  // in-memory template, not owned; initially null
+    CWnd* m_pParentWnd;                 // the constructor's parent, or null
+    int m_nModalResult;                 // initially -1
 
     // ---- operations
     // Prepares a modal run from an in-memory template; FALSE for a null one.
@@ -52,7 +55,7 @@ protected:
     int RunModalLoop();
     HWND PreModal();
 
-    BOOL m_bModalLoop;      // inside RunModalLoop
-    BOOL m_bContinueModal;  // cleared by EndDialog
+    BOOL m_bModalLoop;      // inside RunModalLoop; initially FALSE
+    BOOL m_bContinueModal;  // cleared by EndDialog; initially FALSE
     DECLARE_MESSAGE_MAP()
 };

@@ -1,10 +1,13 @@
-// CDlgTemplateBuffer: a dialog template assembled in memory, so that windows
-// built on the dialog manager (skinned dialogs, tips, menus, message boxes)
-// need no dialog resource. The template has no controls and no font; its
-// window class and title are stored as UTF-16 as the dialog manager expects.
 #pragma once
 #include "afxdef.h"
 
+// CDlgTemplateBuffer: a dialog template assembled in memory, so that windows
+// built on the dialog manager (skinned dialogs, tips, menus, message boxes)
+// need no dialog resource. Construct it, Build the template from a style,
+// window class and title, and pass GetTemplate() to InitModalIndirect or
+// CreateIndirect; it owns the memory and frees it when it dies or is built
+// again. The template has no controls and no font; its window class and title
+// are stored as UTF-16 as the dialog manager expects.
 class AFX_FW_API CDlgTemplateBuffer
 {
 public:
@@ -26,8 +29,8 @@ public:
     UINT GetSize() const { return m_nSize; }
 
 private:
-    DLGTEMPLATE* m_pTemplate;
-    UINT m_nSize;
+    DLGTEMPLATE* m_pTemplate;           // initially null
+    UINT m_nSize;                       // initially 0
 
     CDlgTemplateBuffer(const CDlgTemplateBuffer&) = delete;
     CDlgTemplateBuffer& operator=(const CDlgTemplateBuffer&) = delete;

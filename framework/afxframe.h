@@ -1,9 +1,3 @@
-// CFrameWnd: an application's main window. It loads its menu, icon, title
-// and accelerators from one resource id, creates its view (the pane) by
-// dynamic creation, lays out its control bars and the pane in RecalcLayout,
-// routes commands through the pane, itself and the application, and deletes
-// itself when its window is gone (frames live on the heap). Closing the
-// application's main frame ends the application.
 #pragma once
 #include <vector>
 #include "afxstr.h"
@@ -37,6 +31,13 @@ struct CCreateContext
     }
 };
 
+// CFrameWnd: an application's main window. Create it on the heap (usually by
+// dynamic creation) and call LoadFrame, which loads its menu, icon, title and
+// accelerators from one resource id, or Create. It creates its view (the pane)
+// by dynamic creation, lays out its control bars and the pane in RecalcLayout,
+// routes commands through the pane, itself and the application, and deletes
+// itself when its window is gone (frames live on the heap). Closing the
+// application's main frame ends the application.
 class AFX_FW_API CFrameWnd : public CWnd
 {
     DECLARE_DYNCREATE(CFrameWnd)
@@ -48,9 +49,11 @@ public:
     virtual ~CFrameWnd();
 
     // ---- data
-    HMENU m_hMenuDefault;   // the menu loaded by Create or LoadFrame (destroyed with the window)
-    HACCEL m_hAccelTable;   // translated in PreTranslateMessage
-    UINT m_nIDHelp;         // the resource id of LoadFrame
+    // the menu loaded by Create or LoadFrame (destroyed with the window);
+    // initially null
+    HMENU m_hMenuDefault;
+    HACCEL m_hAccelTable;   // translated in PreTranslateMessage; initially null
+    UINT m_nIDHelp;         // the resource id of LoadFrame; initially 0
     CString m_strTitle;     // the title LoadFrame read
 
     // ---- creation
@@ -104,7 +107,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnSetFocus(CWnd* pOldWnd);
 
-    DWORD m_dwDockStyle;
+    DWORD m_dwDockStyle;                // initially 0
     std::vector<CControlBar*> m_bars;
     DECLARE_MESSAGE_MAP()
 };

@@ -21,6 +21,11 @@ AFX_FW_API LONG AfxGetLiveDCCount();
 // Frees this thread's temporary wrappers (called by the message pump at idle).
 AFX_FW_API void AfxDeleteTempMaps();
 
+// CGdiObject: the base of the GDI object wrappers, a handle (m_hObject) plus
+// the calls on it. An object that made or attached its handle owns it and
+// deletes it in its destructor; FromHandle answers the owning object or a
+// temporary wrapper. Construct a derived wrapper empty and make its handle with
+// one of its Create operations, or Attach one.
 class AFX_FW_API CGdiObject : public CObject
 {
     DECLARE_DYNAMIC(CGdiObject)
@@ -59,6 +64,9 @@ protected:
     HGDIOBJ Unmap();
 };
 
+// CPen: a GDI pen wrapper. Construct it empty and CreatePen (style, width,
+// colour), or construct it with those directly; it deletes its pen when it
+// dies.
 class AFX_FW_API CPen : public CGdiObject
 {
     DECLARE_DYNAMIC(CPen)
@@ -70,6 +78,9 @@ public:
     BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor);
 };
 
+// CBrush: a GDI brush wrapper. Construct it empty and CreateSolidBrush (or
+// another Create), or construct it with a colour; it deletes its brush when it
+// dies.
 class AFX_FW_API CBrush : public CGdiObject
 {
     DECLARE_DYNAMIC(CBrush)
@@ -81,6 +92,9 @@ public:
     BOOL CreateSolidBrush(COLORREF crColor);
 };
 
+// CFont: a GDI font wrapper. Construct it empty and CreateFont or
+// CreateFontIndirect (the library's default font comes from the style center);
+// it deletes its font when it dies.
 class AFX_FW_API CFont : public CGdiObject
 {
     DECLARE_DYNAMIC(CFont)
@@ -97,6 +111,9 @@ public:
 
 class CDC;
 
+// CBitmap: a GDI bitmap wrapper for back buffers and skins. Construct it empty,
+// then CreateCompatibleBitmap, CreateBitmap or LoadBitmap (the library's skins
+// are found through the resource chain); it deletes its bitmap when it dies.
 class AFX_FW_API CBitmap : public CGdiObject
 {
     DECLARE_DYNAMIC(CBitmap)
@@ -111,6 +128,9 @@ public:
     CSize GetSize() const;
 };
 
+// CRgn: a GDI region wrapper, used for the rounded window corners. Construct it
+// empty, then CreateRectRgn, CreateRoundRectRgn or combine regions; it deletes
+// its region when it dies.
 class AFX_FW_API CRgn : public CGdiObject
 {
     DECLARE_DYNAMIC(CRgn)
@@ -127,6 +147,11 @@ public:
 
 class CWnd;
 
+// CDC: a device-context wrapper, m_hDC plus the drawing calls on it. Construct
+// it empty and CreateCompatibleDC for a memory DC (deleted with the object), or
+// Attach a DC; CClientDC, CWindowDC and CPaintDC get and give back window DCs.
+// SelectObject returns the displaced object as a temporary wrapper; CDCSelect
+// restores by handle instead.
 class AFX_FW_API CDC : public CObject
 {
     DECLARE_DYNAMIC(CDC)
@@ -254,27 +279,33 @@ private:
     CDCSelect& operator=(const CDCSelect&) = delete;
 };
 
-// DC of a window's client area (GetDC/ReleaseDC).
+// CClientDC: the DC of a window's client area, got with GetDC when constructed
+// with the window and given back with ReleaseDC when it dies. Construct it on
+// the stack.
 class AFX_FW_API CClientDC : public CDC
 {
 public:
     explicit CClientDC(CWnd* pWnd);
     virtual ~CClientDC();
 protected:
-    HWND m_hWnd;
+    HWND m_hWnd;                        // the constructor's pWnd's window (null without pWnd)
 };
 
-// DC of a whole window, frame included (GetWindowDC/ReleaseDC).
+// CWindowDC: the DC of a whole window, frame included, got with GetWindowDC
+// when constructed with the window and given back with ReleaseDC when it dies.
+// Construct it on the stack.
 class AFX_FW_API CWindowDC : public CDC
 {
 public:
     explicit CWindowDC(CWnd* pWnd);
     virtual ~CWindowDC();
 protected:
-    HWND m_hWnd;
+    HWND m_hWnd;                        // the constructor's pWnd's window (null without pWnd)
 };
 
-// BeginPaint/EndPaint around a WM_PAINT handler.
+// CPaintDC: the DC of a WM_PAINT handler: constructed with the window, it calls
+// BeginPaint (m_ps holds the paint structure), and EndPaint when it dies.
+// Construct it on the stack in OnPaint.
 class AFX_FW_API CPaintDC : public CDC
 {
 public:
@@ -282,5 +313,5 @@ public:
     virtual ~CPaintDC();
     PAINTSTRUCT m_ps;
 protected:
-    HWND m_hWnd;
+    HWND m_hWnd;                        // the constructor's pWnd's window (null without pWnd)
 };

@@ -10,6 +10,10 @@
 class CWinApp;
 class CDynLinkLibrary;
 
+// AFX_MODULE_STATE: the application's module state: its instance and resource
+// handles and the chain of extension modules (CDynLinkLibrary) that joined it,
+// which AfxFindResourceHandle walks. The framework keeps one; reach it with
+// AfxGetModuleState and switch it for a scope with AFX_MAINTAIN_STATE2.
 struct AFX_FW_API AFX_MODULE_STATE
 {
     HINSTANCE m_hCurrentInstanceHandle;
@@ -29,7 +33,8 @@ AFX_FW_API void AfxSetResourceHandle(HINSTANCE hInstResource);
 // application's resource handle when none does.
 AFX_FW_API HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
 
-// Switches the thread's module state for a scope and back at its end.
+// AFX_MAINTAIN_STATE2: switches the thread's module state for a scope and back
+// at its end. Construct it on the stack with the state to switch to.
 class AFX_FW_API AFX_MAINTAIN_STATE2
 {
 public:
@@ -40,6 +45,10 @@ private:
 };
 #define AFX_MANAGE_STATE(p) AFX_MAINTAIN_STATE2 _ctlState(p);
 
+// AFX_EXTENSION_MODULE: the record of an extension DLL, such as wg.dll. The DLL
+// declares one static instance and fills it with AfxInitExtensionModule in its
+// entry point, then joins the application's chain with new
+// CDynLinkLibrary(record); AfxTermExtensionModule leaves it.
 struct AFX_FW_API AFX_EXTENSION_MODULE
 {
     BOOL bInitialized;
@@ -62,8 +71,8 @@ public:
     explicit CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem = FALSE);
     virtual ~CDynLinkLibrary();
 
-    HMODULE m_hModule;
-    HMODULE m_hResource;
-    BOOL m_bSystem;
-    CDynLinkLibrary* m_pNextDLL;
+    HMODULE m_hModule;                  // from the extension module record
+    HMODULE m_hResource;                // from the extension module record
+    BOOL m_bSystem;                     // the constructor's bSystem
+    CDynLinkLibrary* m_pNextDLL;        // next module in the chain
 };

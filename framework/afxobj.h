@@ -6,7 +6,10 @@
 class CObject;
 class CWnd;
 
-// Run-time class record: name, size and (for dynamic creation) a factory.
+// CRuntimeClass: the run-time class record: name, size and (for dynamic
+// creation) a factory. Never made by hand: DECLARE_DYNAMIC or DECLARE_DYNCREATE
+// and their IMPLEMENT_ pair give a class its record, and RUNTIME_CLASS(name)
+// reaches it.
 struct AFX_FW_API CRuntimeClass
 {
     LPCSTR m_lpszClassName;
@@ -19,6 +22,10 @@ struct AFX_FW_API CRuntimeClass
     BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
 };
 
+// CObject: the root of the framework's class tree: the run-time class record
+// (GetRuntimeClass, IsKindOf) that DECLARE_DYNAMIC and DECLARE_DYNCREATE give a
+// class, and with it dynamic creation (RUNTIME_CLASS(name)->CreateObject()).
+// Derive from it; it is never made on its own.
 class AFX_FW_API CObject
 {
 public:
@@ -114,7 +121,9 @@ struct AFX_CMDHANDLERINFO
     AFX_PMSG pmf;
 };
 
-// Base of every class that receives messages through a map.
+// CCmdTarget: the base of every class that receives messages through a map.
+// Derive from it (usually through CWnd), declare DECLARE_MESSAGE_MAP and write
+// the map between BEGIN_MESSAGE_MAP and END_MESSAGE_MAP.
 class AFX_FW_API CCmdTarget : public CObject
 {
     DECLARE_DYNAMIC(CCmdTarget)

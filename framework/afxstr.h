@@ -1,10 +1,26 @@
-// afxstr.h - CString, MFC 4.2 style, MBCS build.
-//
-// A reference-counted, copy-on-write byte string in the system ANSI code
-// page (CP_ACP, e.g. GBK/936). Lengths and positions count bytes, like MFC's
-// MBCS build; searching and case/whitespace handling are DBCS-aware: a search
-// never matches the trail byte of a double-byte character, and MakeReverse
-// keeps double-byte characters intact.
+#pragma once
+
+#include "afxdef.h"
+#include <stdarg.h>
+
+static_assert(sizeof(TCHAR) == 1, "the WG framework is an MBCS (non-UNICODE) build");
+
+// Header that precedes the characters of every CString buffer.
+struct CStringData
+{
+    long nRefs;         // >= 1 shared count; -1 = locked (never shared) or the empty string
+    int nDataLength;    // bytes, without the terminator
+    int nAllocLength;   // capacity, without the terminator
+    char* data() { return reinterpret_cast<char*>(this + 1); }
+};
+
+// CString: the framework's string class, MFC 4.2 style, MBCS build: a
+// reference-counted, copy-on-write byte string in the system ANSI code page
+// (CP_ACP, such as GBK/936). Construct it from a char pointer, a character,
+// another CString or nothing (empty). Lengths and positions count bytes, like
+// MFC's MBCS build; searching and case/whitespace handling are DBCS-aware: a
+// search never matches the trail byte of a double-byte character, and
+// MakeReverse keeps double-byte characters intact.
 //
 // Invariants and defined behaviour for bad input (MFC asserts; we never crash):
 //  * Content holds bytes 0x01-0xFF only. Anything that would put a NUL inside
@@ -28,22 +44,6 @@
 // Thread safety: distinct CString objects may be used from different threads
 // even when they share a buffer (the reference count is interlocked); one
 // object must not be used from two threads at once.
-#pragma once
-
-#include "afxdef.h"
-#include <stdarg.h>
-
-static_assert(sizeof(TCHAR) == 1, "the WG framework is an MBCS (non-UNICODE) build");
-
-// Header that precedes the characters of every CString buffer.
-struct CStringData
-{
-    long nRefs;         // >= 1 shared count; -1 = locked (never shared) or the empty string
-    int nDataLength;    // bytes, without the terminator
-    int nAllocLength;   // capacity, without the terminator
-    char* data() { return reinterpret_cast<char*>(this + 1); }
-};
-
 class AFX_FW_API CString
 {
 public:

@@ -1,7 +1,3 @@
-// CWnd: a window handle attached to an object whose message map receives the
-// window's messages. Windows made by Create/CreateEx (and dialogs made from
-// templates) are attached before their first message through a CBT hook, so
-// even WM_NCCREATE and WM_CREATE reach the map.
 #pragma once
 #include "afxmsg.h"
 #include "afxgdi.h"
@@ -21,12 +17,18 @@ AFX_FW_API LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0, HBR
 extern AFX_FW_API const char* const AFX_WND_CLASS;            // "AfxWnd42"
 extern AFX_FW_API const char* const AFX_WNDFRAMEORVIEW_CLASS; // "AfxFrameOrView42"
 
+// CWnd: a window handle (m_hWnd) attached to an object whose message map
+// receives the window's messages. Derive from it, declare a message map, and
+// create the window with Create or CreateEx (or attach one with Attach or
+// SubclassWindow). Windows made by Create/CreateEx (and dialogs made from
+// templates) are attached before their first message through a CBT hook, so
+// even WM_NCCREATE and WM_CREATE reach the map.
 class AFX_FW_API CWnd : public CCmdTarget
 {
     DECLARE_DYNCREATE(CWnd)
 public:
     // ---- data
-    HWND m_hWnd;
+    HWND m_hWnd;                        // initially null
 
     CWnd();
     virtual ~CWnd();
@@ -187,7 +189,7 @@ public:
     void OnWindowPosChanged(WINDOWPOS* lpwndpos);
 
 protected:
-    WNDPROC m_pfnSuper;   // procedure the window had before the framework's
+    WNDPROC m_pfnSuper;   // procedure the window had before the framework's; initially null
     friend struct AfxWndInternals;
     DECLARE_MESSAGE_MAP()
 };

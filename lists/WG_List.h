@@ -1,8 +1,13 @@
+#pragma once
+#include "VRK_WG.h"
+#include "WG_Array.h"
+
 // CWG_List: a table of rows and tiers (columns) whose data the application
-// gives through virtual questions asked again on every paint; the list
-// stores no rows, only the choice, the first visible row and the tier edges.
-// Reports a choice changed by the user (code 5) and a row double-clicked
-// (code 8).
+// gives through virtual questions (LoadData, GetData, ...) asked again on every
+// paint; the list stores no rows, only the choice, the first visible row and
+// the tier edges. Derive from it, answer the questions, and Create it with the
+// panel, position, size, caption array, caption count and row height. Reports a
+// choice changed by the user (code 5) and a row double-clicked (code 8).
 //
 // Scale: any row count up to 2,147,483,647 works; a paint asks only about
 // the rows it shows, and every product that can pass 2^31 (thumb position,
@@ -32,49 +37,49 @@
 // - an element lower than the caption plus 31 pixels has no room for a
 //   scroll track: its thumb stays at the track's top and the track takes no
 //   clicks.
-#pragma once
-#include "VRK_WG.h"
-#include "WG_Array.h"
-
 class WG_API CWG_List : public CVRK_WG
 {
 public:
     enum { MAX_SHIFT_RANGE = 1 << 20 };
 
-    COLORREF m_clrRowText;          // ordinary rows
-    COLORREF m_clrSpeRowText;       // rows marked by IfSpeRow or IfSpeRowEx
-    COLORREF m_clrSpeRowBack;       // IfSpeRow rows
-    COLORREF m_clrSpeRowFrame;
-    COLORREF m_clrSpeRowExBack;     // IfSpeRowEx rows (win over IfSpeRow)
-    COLORREF m_clrSpeRowExFrame;
-    COLORREF m_clrChoosedBack;      // chosen rows
-    COLORREF m_clrChoosedFrame;
-    int m_bMeasureTiers;            // next paint measures the tier edges from the captions
+    COLORREF m_clrRowText;          // ordinary rows; initially m_crText
+    COLORREF m_clrSpeRowText;       // rows marked by IfSpeRow or IfSpeRowEx; initially m_crText
+    COLORREF m_clrSpeRowBack;       // IfSpeRow rows; initially 0xBCFEBD
+    COLORREF m_clrSpeRowFrame;          // initially 0x67FE67
+    COLORREF m_clrSpeRowExBack;     // IfSpeRowEx rows (win over IfSpeRow); initially 0xF0F0FF
+    COLORREF m_clrSpeRowExFrame;        // initially 0x8181FF
+    COLORREF m_clrChoosedBack;      // chosen rows; initially 0xF8F0DF
+    COLORREF m_clrChoosedFrame;         // initially 0xF9D996
+    // next paint measures the tier edges from the captions; initially 1
+    int m_bMeasureTiers;
     CBitmap m_bmpSkin;              // empty: the shared skin 3008; set it for another look
-    int m_bChainSource;             // data walked forward only: InitChainSource / NextChainItem
-    long m_nRowCount;               // set by LoadData on every paint
+    // data walked forward only: InitChainSource / NextChainItem; initially 0
+    int m_bChainSource;
+    long m_nRowCount;               // set by LoadData on every paint; initially 0
     CWGArray<long> m_ChoosedRows;   // chosen rows, in the order they were chosen
-    long m_nShiftCtrl;              // 0 none, 1 Ctrl held, 2 Shift held
-    long m_nAnchorRow;              // last plain click: one end of a Shift range
-    long m_nChoosedRowTop;          // element y of the top of the row last clicked
+    long m_nShiftCtrl;              // 0 none, 1 Ctrl held, 2 Shift held; initially 0
+    long m_nAnchorRow;              // last plain click: one end of a Shift range; initially -1
+    long m_nChoosedRowTop;          // element y of the top of the row last clicked; initially 0
     CWGArray<CString> m_Captions;   // one per tier
-    long m_nUnsizableTiers;         // trailing tier edges that cannot be dragged
-    long m_nCaptionHeight;          // 0 hides the caption
-    long m_nRowHeight;
-    long m_nShowRows;               // whole rows below the caption
+    long m_nUnsizableTiers;         // trailing tier edges that cannot be dragged; initially 1
+    long m_nCaptionHeight;          // 0 hides the caption; initially 20
+    long m_nRowHeight;                  // initially 20
+    long m_nShowRows;               // whole rows below the caption; initially 0
     CWGArray<long> m_TierX;         // right edge of each tier, element x
-    long m_nFirstRow;               // row shown at the top
-    long m_nThumbTop;               // scroll thumb, element y
-    long m_nThumbHeight;
-    long m_nThumbGrab;              // pointer's distance below the thumb's top while dragging
-    int m_bThumbDragging;
-    long m_nSizingTier;             // tier whose right edge is dragged, -1 none
-    int m_bDrawGrid;                // grid lines and the frames of special and chosen rows
-    int m_bCanChoose;
-    int m_bMultiChoose;             // Ctrl- and Shift-clicks extend the choice
-    int m_bClickUnchoose;           // a click on the only chosen row clears it
-    long m_nMarkRow;                // drawn in the mark colour, -1 none
-    long m_nFooterRows;             // the last rows are footers (DrawFooter)
+    long m_nFirstRow;               // row shown at the top; initially 0
+    long m_nThumbTop;               // scroll thumb, element y; initially 0
+    long m_nThumbHeight;                // initially 0
+    // pointer's distance below the thumb's top while dragging; initially 0
+    long m_nThumbGrab;
+    int m_bThumbDragging;               // initially 0
+    long m_nSizingTier;             // tier whose right edge is dragged, -1 none; initially -1
+    // grid lines and the frames of special and chosen rows; initially 1
+    int m_bDrawGrid;
+    int m_bCanChoose;                   // initially 1
+    int m_bMultiChoose;             // Ctrl- and Shift-clicks extend the choice; initially 1
+    int m_bClickUnchoose;           // a click on the only chosen row clears it; initially 1
+    long m_nMarkRow;                // drawn in the mark colour, -1 none; initially -1
+    long m_nFooterRows;             // the last rows are footers (DrawFooter); initially 0
     int (*m_pfnCanChooseRow)(long nRow);   // veto of user choices, nonzero allows
 
     CWG_List();

@@ -48,7 +48,9 @@
 
 class CMenuBar;
 
-// One row of a menu.
+// CWGMenuItem: one row of a popup menu: its caption, whether it is enabled or a
+// separator, and the submenu it opens. The menu fills them from the captions
+// given to Create.
 struct WG_API CWGMenuItem
 {
     CString m_strCaption;
@@ -57,6 +59,13 @@ struct WG_API CWGMenuItem
     long m_nSubmenu;    // index into m_pChildMenu, -1 for none
 };
 
+// CVRK_MENUWND: the skinned popup menu. Construct it, Create it with a parent,
+// its captions ("----" a separator, ">" first a submenu row), their count, its
+// kind (0 free-standing, 1 menu-bar menu, 2 submenu, 3 panel menu) and
+// optionally an icon strip; join submenus with AddChildMenu, then Popup at a
+// screen point. A top-level menu reports a click with OnMenuCommand(menu id,
+// row) to m_pOwnerWG when set, then (kind 3) to its panel; row -1 means no
+// enabled row. DoModal raises event 1002 when it returns.
 class WG_API CVRK_MENUWND : public CDialog
 {
 public:

@@ -1,11 +1,14 @@
-// CWG_PassWord: the text field turned into a password field. It keeps the
-// real text in m_strPassWord and shows one "*" for every byte of it; caret,
-// selection, drawing and keys are the text field's, working on the
-// asterisks, and every edit is made to both strings at the same position.
-// The clipboard only ever receives asterisks; paste reads CF_TEXT alone.
 #pragma once
 #include "WG_Text.h"
 
+// CWG_PassWord: the text field turned into a password field. Create it like
+// CWG_Text; it keeps the real text in m_strPassWord and shows one "*" for every
+// byte of it. It reports as the text field does: 7 text changed (and Enter, Up,
+// Down), 10 focus gained, 11 focus lost. Caret, selection, drawing and keys are
+// the text field's, working on the asterisks, and every edit is made to both
+// strings at the same position. The clipboard only ever receives asterisks;
+// paste reads CF_TEXT alone. Differs from CWG_Text's defaults in
+// m_bChooseAllOnFocus, TRUE.
 class WG_API CWG_PassWord : public CWG_Text
 {
 public:

@@ -23,6 +23,11 @@
 #include "VRK_WG.h"
 #include "WG_TextMenu.h"
 
+// CWG_Text: the single-line edit field for GBK byte strings, with its own
+// caret, selection, scrolling and right-click edit menu. Create it with the
+// panel, position and size; SetTextStr sets the text (repaints, then reports
+// 7). Reports to the panel's OnWGCommand: 7 text changed (also Enter, Up and
+// Down, m_nLastKey telling which), 10 focus gained, 11 focus lost.
 class WG_API CWG_Text : public CVRK_WG
 {
 public:

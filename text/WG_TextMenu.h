@@ -9,6 +9,10 @@
 #include "wgdef.h"
 #include "VRK_MENUWND.h"
 
+// CWG_TextMenu: the right-click edit menu of the text elements (undo, cut,
+// copy, paste, delete, select all). Each text element owns one and makes it
+// with CreateFor(window, element); a click on a row reaches the owner element
+// as OnMenuCommand with an edit command (CWG_Text::EDIT_*), not the panel.
 class WG_API CWG_TextMenu : public CVRK_MENUWND
 {
 public:
@@ -37,6 +41,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// CWGTextClipboard: the system clipboard as the text elements use it, as static
+// operations (never constructed): copy and cut place the same text as CF_TEXT
+// and CF_UNICODETEXT; paste reads CF_UNICODETEXT first, else CF_TEXT. Texts are
+// byte strings that stop at their first zero byte.
 class WG_API CWGTextClipboard
 {
 public:

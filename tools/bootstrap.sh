@@ -21,6 +21,13 @@ have xwininfo || need+=(x11-utils)
 [ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ] || need+=(fonts-wqy-microhei)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 
+# `bootstrap.sh docs` (make docs) installs only Doxygen, so the reference
+# never adds to what make test installs.
+if [ "${1:-}" = docs ]; then
+  need=()
+  have doxygen || need+=(doxygen)
+fi
+
 if [ ${#need[@]} -gt 0 ]; then
   echo "bootstrap: installing ${need[*]}"
   SUDO=""

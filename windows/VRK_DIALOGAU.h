@@ -1,20 +1,24 @@
-// CVRK_DIALOGAU: a frameless popup dialog that always centres itself on its
-// parent (or the work area) and hosts one element panel over its whole
-// client area; Enter and Escape become panel actions. Unlike the skinned
-// dialog it is not put on the modal-dialog stack and does not stand in for
-// the main window. It needs its panel: without one it is not created.
 #pragma once
 #include "wgdef.h"
 
+// CVRK_DIALOGAU: a frameless popup dialog that always centres itself on its
+// parent (or the work area) and hosts one element panel over its whole client
+// area; Enter and Escape become panel actions. Construct it, set its panel,
+// then DoModal or Create; like the skinned dialog its DoModal raises event 1002
+// when it returns. Unlike the skinned dialog it is not put on the modal-dialog
+// stack and does not stand in for the main window. It needs its panel: without
+// one it is not created.
 class WG_API CVRK_DIALOGAU : public CDialog
 {
 public:
     // ---- data, in declared order
-    DLGTEMPLATE* m_pTemplate;   // WS_POPUP, class "Vantrel WG Dialog 1.0"; null if refused
+    // WS_POPUP, class "Vantrel WG Dialog 1.0", made by the constructor; null if
+    // refused
+    DLGTEMPLATE* m_pTemplate;
     // Before creation the requested size (only its width and height count);
     // afterwards the window rectangle in screen coordinates.
-    CRect m_rcWindow;
-    CVRK_WGPANEL* m_pPanel;     // not owned; set before the window is created
+    CRect m_rcWindow;                   // initially (0, 0, 0, 0)
+    CVRK_WGPANEL* m_pPanel;     // not owned; set before the window is created; initially null
 
     // pParent null: the application's main window.
     explicit CVRK_DIALOGAU(CWnd* pParent = nullptr);

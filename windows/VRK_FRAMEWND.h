@@ -1,14 +1,15 @@
-// CVRK_FRAMEWND: the library's main window. A framework frame window with
-// the skinned dialog's frame (29-pixel title bar, 4-pixel borders, rounded
-// top corners, hover drawn while hit testing) and a full-screen mode whose
-// title bar and borders lie outside the screen. On Vista and Windows 7 the
-// system draws the frame. Made by dynamic creation (RUNTIME_CLASS(
-// CVRK_FRAMEWND)->CreateObject()), then Create or LoadFrame; like every
-// frame it lives on the heap and deletes itself with its window.
 #pragma once
 #include "wgdef.h"
 #include "WGSkinFrame.h"
 
+// CVRK_FRAMEWND: the library's main window, a framework frame window with the
+// skinned dialog's frame (29-pixel title bar, 4-pixel borders, rounded top
+// corners, hover drawn while hit testing) and a full-screen mode whose title
+// bar and borders lie outside the screen. On Vista and Windows 7 the system
+// draws the frame. Made by dynamic creation
+// (RUNTIME_CLASS(CVRK_FRAMEWND)->CreateObject()), then Create or LoadFrame;
+// like every frame it lives on the heap and deletes itself with its window.
+// Sends no element notifications.
 class WG_API CVRK_FRAMEWND : public CFrameWnd
 {
     DECLARE_DYNCREATE(CVRK_FRAMEWND)
@@ -16,19 +17,22 @@ public:
     enum { TITLE_HEIGHT = CWGSkinFrame::TITLE_HEIGHT, BORDER = CWGSkinFrame::BORDER, STRIP_W = 86 };
 
     // ---- data, in declared order
-    long m_nFullScreenHeight;   // screen height + 33: the tallest full-screen window
-    long m_nMaxWidth;           // work-area width + 8: maximized width
-    long m_nMaxHeight;          // work-area height + 8: maximized height
-    BOOL m_bCreated;            // WM_CREATE is done; the frame is painted from then on
+    long m_nFullScreenHeight;   // screen height + 33: the tallest full-screen window; initially 0
+    long m_nMaxWidth;           // work-area width + 8: maximized width; initially 0
+    long m_nMaxHeight;          // work-area height + 8: maximized height; initially 0
+    // WM_CREATE is done; the frame is painted from then on; initially FALSE
+    BOOL m_bCreated;
     WINDOWPLACEMENT m_wpSaved;  // where leaving full-screen mode returns to
     CDC* m_pSkinDC;             // memory DC the skin is selected into while painting
     CBitmap m_bmpSkin;          // empty: the shared skin 3002; set it for another look
     BOOL m_bSystemFrame;        // Vista and 7: the system draws the frame
-    CRect m_rcWindow;           // window rectangle, screen coordinates
-    CRect m_rcButtons;          // the three title buttons' strip, screen coordinates
-    BOOL m_bSkinLoaded;         // the frame has been painted
-    long m_nSkinRow;            // 0 active look, 29 inactive look
-    BOOL m_bFullScreen;         // full-screen mode is on
+    CRect m_rcWindow;           // window rectangle, screen coordinates; initially (0, 0, 0, 0)
+    // the three title buttons' strip, screen coordinates; initially (0, 0, 0, 0)
+    CRect m_rcButtons;
+    BOOL m_bSkinLoaded;         // the frame has been painted; initially FALSE
+    // 0 active look, 29 inactive look; initially CWGSkinFrame::ROW_ACTIVE (0)
+    long m_nSkinRow;
+    BOOL m_bFullScreen;         // full-screen mode is on; initially FALSE
 
     CVRK_FRAMEWND();
     virtual ~CVRK_FRAMEWND();

@@ -1,16 +1,20 @@
-// CVRK_WGDIALOGBAR: a docking bar of a frame window whose whole surface is
-// one element panel. Built from an in-memory template (no dialog resource);
-// the frame's layout gives it its strip, and the panel always covers it.
 #pragma once
 #include "wgdef.h"
 
+// CVRK_WGDIALOGBAR: a docking bar of a frame window whose whole surface is one
+// element panel. Built from an in-memory template (no dialog resource): set
+// m_pPanel, then Create(frame, CBRS_ style); the frame's layout gives it its
+// strip, and the panel always covers it. Its elements report to that panel.
 class WG_API CVRK_WGDIALOGBAR : public CDialogBar
 {
 public:
     // ---- data, in declared order
-    DLGTEMPLATE* m_pTemplate;   // WS_CHILD, class "Vantrel WG ToolBar 1.0"; made by Create
-    CVRK_WGPANEL* m_pPanel;     // not owned; set before Create
-    CRect m_rcWindow;           // window rectangle in screen coordinates after each resize
+    // WS_CHILD, class "Vantrel WG ToolBar 1.0"; made by Create, null before
+    DLGTEMPLATE* m_pTemplate;
+    CVRK_WGPANEL* m_pPanel;     // not owned; set before Create; initially null
+    // window rectangle in screen coordinates after each resize; initially (0, 0,
+    // 0, 0)
+    CRect m_rcWindow;
 
     CVRK_WGDIALOGBAR();
     virtual ~CVRK_WGDIALOGBAR();

@@ -1,15 +1,16 @@
-// CWGSkinFrame: the skinned window frame that the dialog and the frame
-// window share, drawn from skin 3002: a 29-pixel title bar (logo, shadowed
-// title text, title buttons in their normal, hover and restore looks),
-// 4-pixel borders with their bottom corners and rounded top corners; and
-// the hit testing of those parts. The window composes its own title (text
-// position, right end, logo) from these pieces.
-//
-// Skin 3002 holds two bands of 29 rows, the active look at row 0 and the
-// inactive one at row 29; all skin coordinates here are the active band's.
 #pragma once
 #include "wgdef.h"
 
+// CWGSkinFrame: the skinned window frame that the dialog and the frame window
+// share, drawn from skin 3002: a 29-pixel title bar (logo, shadowed title text,
+// title buttons in their normal, hover and restore looks), 4-pixel borders with
+// their bottom corners and rounded top corners; and the hit testing of those
+// parts. A window constructs one on the stack for each paint or hit test
+// (window, skin DC, skin, band row); it sends nothing. The window composes its
+// own title (text position, right end, logo) from these pieces.
+//
+// Skin 3002 holds two bands of 29 rows, the active look at row 0 and the
+// inactive one at row 29; all skin coordinates here are the active band's.
 class WG_API CWGSkinFrame
 {
 public:
@@ -75,14 +76,14 @@ private:
     void DrawButton(CDC* pDC, const CRect& rc, BOOL bHover, int xNormal, int xHover);
     CRect ToWindow(const CRect& rcScreen) const;
 
-    CWnd* m_pWnd;
-    CDC* m_pSkinDC;
-    CRect m_rcWindow;
-    long m_nRow;
+    CWnd* m_pWnd;                       // the constructor's pWnd
+    CDC* m_pSkinDC;                     // the constructor's pSkinDC
+    CRect m_rcWindow;                   // initially (0, 0, 0, 0)
+    long m_nRow;                        // the constructor's nSkinRow
     CDCSelect m_selSkin;
     CDC m_dcTitle;
     CBitmap m_bmpTitle;
-    HGDIOBJ m_hOldTitle;
+    HGDIOBJ m_hOldTitle;                // initially null
 
     CWGSkinFrame(const CWGSkinFrame&) = delete;
     CWGSkinFrame& operator=(const CWGSkinFrame&) = delete;

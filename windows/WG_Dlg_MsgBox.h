@@ -1,11 +1,12 @@
-// CWG_Dlg_MsgBox: the library's modal message box. A skinned dialog with the
-// warning picture, one line of text, an optional tick box and either one
-// button ("确定") or three ("是", "否", "取消"), painted whole from its own
-// back buffer. DoModal returns the chosen button, plus 3 when the tick box
-// is ticked.
 #pragma once
 #include "VRK_DIALOG.h"
 
+// CWG_Dlg_MsgBox: the library's modal message box, a skinned dialog with the
+// warning picture, one line of text, an optional tick box and either one button
+// ("确定") or three ("是", "否", "取消"), painted whole from its own back buffer.
+// Construct it and call DoModal(text, caption, type, tick-box text, ticked): it
+// returns the chosen button, plus 3 when the tick box is ticked, and raises
+// event 1002 like every skinned dialog.
 class WG_API CWG_Dlg_MsgBox : public CVRK_DIALOG
 {
 public:
@@ -16,26 +17,28 @@ public:
     CString m_strText;           // the message, drawn as one line
     CString m_strCaption;        // window title
     CString m_strCheck;          // tick-box caption; empty: no tick box
-    long m_nCheckTextWidth;      // text extent of m_strCheck
-    int m_bChecked;
-    int m_bOverCheck;            // the pointer is over the tick-box zone
-    long m_nType;                // TYPE_*
+    long m_nCheckTextWidth;      // text extent of m_strCheck; initially 0
+    int m_bChecked;                     // initially 0
+    int m_bOverCheck;            // the pointer is over the tick-box zone; initially 0
+    long m_nType;                // TYPE_*; initially TYPE_OK
     CDC* m_pBGDC;                // back buffer
     CDC* m_pButtonDC;            // skin 3003 while painting
     CDC* m_pIconDC;              // skin 3001 while painting
-    CDC* m_pCheckDC;             // skin 3004 while painting; made only for a tick box
+    // skin 3004 while painting; made only for a tick box; initially null
+    CDC* m_pCheckDC;
     // The back buffer, and the skins 3003, 3001 and 3004: empty means the
     // library's shared skin; set one for another look.
     CBitmap m_bmpBG;
     CBitmap m_bmpButton;
     CBitmap m_bmpIcon;
     CBitmap m_bmpCheck;
-    int m_bDCCreated;
-    long m_nHotButton;           // button in the hot look, -1 none
-    long m_nButtonOffset;        // x shift of the buttons in a widened box
-    CRect m_rcLastClient;        // client rectangle the back buffer was made for
+    int m_bDCCreated;                   // initially 0
+    long m_nHotButton;           // button in the hot look, -1 none; initially -1
+    long m_nButtonOffset;        // x shift of the buttons in a widened box; initially 0
+    // client rectangle the back buffer was made for; initially (0, 0, 0, 0)
+    CRect m_rcLastClient;
     // The button under the pointer (RESULT_*), then the result.
-    long m_nResult;
+    long m_nResult;                     // initially RESULT_NONE
 
     // pParent null: the application's main window.
     explicit CWG_Dlg_MsgBox(CWnd* pParent = nullptr);

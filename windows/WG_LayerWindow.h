@@ -1,23 +1,9 @@
-// CWG_LayerWindow: a borderless, never-activating top-level window whose
-// whole look is a 32-bit premultiplied image shown with UpdateLayeredWindow.
-// It fades in and out on timers, can be dragged by any point and hides when
-// the user clicks outside it, passing the click on to the window beneath.
-// Subclasses compose the image in CreateLayerDC; moves and fades push the
-// existing image again and never compose it.
-//
-// CWG_Com_WindowShadow: a soft drop shadow around another window, drawn
-// from the 17 x 17 nine-patch of skin 3013, kept behind its owner.
-//
-// Refusals (where the behaviour is otherwise unwritten):
-// - Create with a width or height below 1 creates no window and returns 0.
-// - A missing skin leaves the skin empty; the window composes without it
-//   (the shadow is then fully transparent).
-// - A shadow whose owner window has gone shows nothing: Show hides it.
 #pragma once
 #include "wgdef.h"
 
-// A view of the pixels of a 32-bit DIB section (blue, green, red, alpha),
-// rows addressed top-down whichever way the DIB stores them.
+// CWGPixels32: a view of the pixels of a 32-bit DIB section (blue, green, red,
+// alpha), rows addressed top-down whichever way the DIB stores them. Construct
+// it empty and Attach it to a DIB section's handle; it owns nothing.
 struct WG_API CWGPixels32
 {
     BYTE* m_pBits;
@@ -58,6 +44,20 @@ inline BLENDFUNCTION WGLayerBlend(BYTE nAlpha) { return { AC_SRC_OVER, 0, nAlpha
 // such 32-bit bitmap or its data is short.
 WG_API BOOL WGLoad32Bitmap(CBitmap& bmp, HINSTANCE hInst, UINT nID, BITMAPINFOHEADER* pbih);
 
+// CWG_LayerWindow: a borderless, never-activating top-level window whose whole
+// look is a 32-bit premultiplied image shown with UpdateLayeredWindow.
+// Construct it, Create it with a panel or a parent window and a size, then Show
+// (at a point, or centred); it fades in and out on timers 4414 and 4425, can be
+// dragged by any point and hides when the user clicks outside it, passing the
+// click on to the window beneath. It sends no notifications. Subclasses compose
+// the image in CreateLayerDC; moves and fades push the existing image again and
+// never compose it.
+//
+// Refusals (where the behaviour is otherwise unwritten):
+// - Create with a width or height below 1 creates no window and returns 0.
+// - A missing skin leaves the skin empty; the window composes without it
+//   (the shadow is then fully transparent).
+// - A shadow whose owner window has gone shows nothing: Show hides it.
 class WG_API CWG_LayerWindow : public CDialog
 {
 public:
@@ -71,23 +71,25 @@ public:
     };
 
     // ---- data, in declared order
-    DLGTEMPLATE* m_pTemplate;    // style 0xC0000000, tip class; owned by m_bufTemplate
+    // style 0xC0000000, tip class, made by the constructor; owned by
+    // m_bufTemplate
+    DLGTEMPLATE* m_pTemplate;
     BITMAPINFOHEADER m_bih;      // header of every 32-bit DIB of the window
-    BLENDFUNCTION m_blend;       // constant alpha = fade level
-    HWND m_hWndInsertAfter;      // z-order place when not topmost (null: top)
-    long m_nWidth;
-    long m_nHeight;
+    BLENDFUNCTION m_blend;       // constant alpha = fade level; initially opaque (255)
+    HWND m_hWndInsertAfter;      // z-order place when not topmost (null: top); initially null
+    long m_nWidth;                      // initially 0
+    long m_nHeight;                     // initially 0
     CDC m_dcSkin;                // the skin is selected here while composing
     CDC m_dcLayer;               // holds the window image
     CBitmap m_bmpSkin;
     CBitmap m_bmpLayer;          // bottom-up 32-bit DIB, m_nWidth x m_nHeight
-    BYTE* m_pBits;               // its pixels
-    BOOL m_bFirstDraw;           // memory DCs not made yet
-    BOOL m_bRecompose;           // CreateLayerDC runs at the next DrawMe
-    BOOL m_bResized;             // the image DIB is re-made at the next DrawMe
+    BYTE* m_pBits;               // its pixels; initially null
+    BOOL m_bFirstDraw;           // memory DCs not made yet; initially TRUE
+    BOOL m_bRecompose;           // CreateLayerDC runs at the next DrawMe; initially TRUE
+    BOOL m_bResized;             // the image DIB is re-made at the next DrawMe; initially FALSE
     CFont* m_pFont;              // not owned
-    BOOL m_bCaptureDrag;
-    BOOL m_bDragging;
+    BOOL m_bCaptureDrag;                // initially FALSE
+    BOOL m_bDragging;                   // initially FALSE
     POINT m_ptDragOffset;        // cursor minus window position at drag start
     CVRK_WGPANEL* m_pPanel;      // not owned, for subclasses
     POINT m_ptPos;               // screen position
@@ -158,12 +160,18 @@ private:
     CWG_LayerWindow& operator=(const CWG_LayerWindow&) = delete;
 };
 
+// CWG_Com_WindowShadow: a soft drop shadow around another window, drawn from
+// the 17 x 17 nine-patch of skin 3013 and kept behind its owner. Construct it
+// and Create it with the owner window and the owner's size; it then follows its
+// owner (moves, sizes, minimise and restore, show and hide) until either window
+// goes. Sends no notifications. Defaults that differ from CWG_LayerWindow's:
+// m_bFadeIn and m_bTopMost FALSE, m_bTrackSize TRUE.
 class WG_API CWG_Com_WindowShadow : public CWG_LayerWindow
 {
 public:
     enum { SKIN = 3013, LEFT_TOP = 3, RIGHT_BOTTOM = 5 };   // overhang per side
 
-    CWnd* m_pOwner;   // casts the shadow; not owned
+    CWnd* m_pOwner;   // casts the shadow; not owned; initially null
 
     explicit CWG_Com_WindowShadow(CWnd* pParent = nullptr);
     virtual ~CWG_Com_WindowShadow();
@@ -187,7 +195,7 @@ protected:
 
 private:
     void Unfollow();
-    HWND m_hOwner;    // the owner as created: m_pOwner may die before it
+    HWND m_hOwner;    // the owner as created: m_pOwner may die before it; initially null
 
     CWG_Com_WindowShadow(const CWG_Com_WindowShadow&) = delete;
     CWG_Com_WindowShadow& operator=(const CWG_Com_WindowShadow&) = delete;
