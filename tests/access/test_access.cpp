@@ -4,6 +4,7 @@
 // rows and open menus as children, every gallery page, and an object kept
 // after its panel died.
 #include "wgtest.h"
+#include "deadtrap.h"
 #include "wgkinds.h"
 #include "gallery_buttons.h"
 #include "gallery_choices.h"
@@ -307,13 +308,15 @@ TEST_F(Access, ListRowsOnScreenAreItsChildren)
 
 TEST_F(Access, ObjectsKeptAfterThePanelDiedAnswerAnError)
 {
-    std::unique_ptr<RecordingPanel> pPanel(new RecordingPanel);
+    // Poisoned, not freed, when it dies: an object that still followed it
+    // would read the poison instead of a lucky copy.
+    DeadTrap<RecordingPanel> pPanel;
     ASSERT_TRUE(pPanel->Create(&m_host));
     CWG_Button button;
     Rows list;
     CString caps[1] = { "A" };
-    button.Create(pPanel.get(), "Go", 10, 10, 60, 22, FALSE);
-    list.Create(pPanel.get(), 10, 40, 200, 100, caps, 1, 20);
+    button.Create(pPanel.Get(), "Go", 10, 10, 60, 22, FALSE);
+    list.Create(pPanel.Get(), 10, 40, 200, 100, caps, 1, 20);
     pPanel->DrawMe();
     AccPtr acc = Open(*pPanel);
     ASSERT_TRUE(acc);
@@ -322,7 +325,7 @@ TEST_F(Access, ObjectsKeptAfterThePanelDiedAnswerAnError)
     long n = 0;
     ASSERT_EQ(S_OK, rows->get_accChildCount(&n));
 
-    pPanel.reset();
+    pPanel.Kill();
     VARIANT v;
     EXPECT_EQ(CO_E_OBJNOTCONNECTED, acc->get_accChildCount(&n));
     EXPECT_EQ(CO_E_OBJNOTCONNECTED, acc->get_accRole(Id(1), &v));
