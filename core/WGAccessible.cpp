@@ -33,7 +33,6 @@ struct Facts
     BOOL bHasValue = FALSE;
     DWORD dwState = 0;
     CRect rcScreen;
-    Action action = ACT_NONE;
     const char* pszAction = nullptr;
 };
 
@@ -86,13 +85,18 @@ void PassWordField(CVRK_WG* p, Facts& f)
 
 void Nothing(CVRK_WG*, Facts&) {}
 
+// A new element class is one row: its class test, its MSAA role, its
+// default action (ACT_PRESS and ACT_TOGGLE click it; the action's name is
+// "Press", "Toggle" or what the describe function sets), a describe
+// function for its name, value and own states (Caption<T> for a class with
+// m_strCaption), and TRUE only for a list whose rows are children.
 struct Kind
 {
     bool (*pfnIs)(CVRK_WG*);
     long nRole;
     Action action;
     void (*pfnDescribe)(CVRK_WG*, Facts&);
-    BOOL bRows;         // a list: its rows are children of its own object
+    BOOL bRows;
 };
 
 const Kind s_kinds[] = {
@@ -541,9 +545,8 @@ void DescribeElement(CWGAccessSite* pSite, CVRK_WGPANEL* pPanel, CVRK_WG* pWG, F
     if (!strRegistered.IsEmpty())
         f.strName = strRegistered;
     f.nRole = kind.nRole;
-    f.action = kind.action;
-    if (kind.action == ACT_PRESS)
-        f.pszAction = "Press";
+    if (kind.action != ACT_NONE && !f.pszAction)
+        f.pszAction = kind.action == ACT_PRESS ? "Press" : "Toggle";
     if (!pWG->m_bEnable)
         f.pszAction = nullptr;
     f.rcScreen = ToScreen(pPanel->m_hWnd, f.rcScreen);
@@ -577,7 +580,14 @@ protected:
         CVRK_WG* pWG = NthVisible(pPanel, nChild);
         if (!pWG)
             return DISP_E_MEMBERNOTFOUND;
-        pPanel->SetNowWG(pWG->m_nIndex);
+        // As Tab does: the focus moves, then both elements show it.
+        const long nOld = pPanel->m_nNowWG, nNew = pWG->m_nIndex;
+        pPanel->SetNowWG(nNew);
+        if (m_pSite->Panel() == pPanel)
+        {
+            pPanel->RefreshWG(nOld);
+            pPanel->RefreshWG(nNew);
+        }
         return S_OK;
     }
 };

@@ -30,7 +30,8 @@
 // accDoDefaultAction presses a button or toggles a check or radio through
 // the element's own click path (the current element changes as a click on
 // it would, then OnButtonDown and OnButtonUp at its centre), so the
-// application hears OnWGCommand as for a real click.
+// application hears OnWGCommand as for a real click. accSelect with
+// SELFLAG_TAKEFOCUS makes an element current, as Tab does.
 //
 // Lifetime: every call reads the panel's element list afresh. The objects
 // reach the panel only through a CWGAccessSite that the panel disconnects

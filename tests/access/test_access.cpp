@@ -263,6 +263,11 @@ TEST_F(Access, DefaultActionsReachTheApplicationAsClicks)
     EXPECT_TRUE(FAILED(acc->accDoDefaultAction(Id(2))));
     EXPECT_EQ("cmd 1 5 | cmd 2 9 | cmd 2 9", m_log.Joined("cmd"));
 
+    // Taking the focus makes the element current, as Tab would.
+    EXPECT_EQ(S_OK, acc->accSelect(SELFLAG_TAKEFOCUS, Id(4)));
+    EXPECT_EQ(3, m_panel.m_nNowWG);
+    EXPECT_TRUE(label.m_bFocus);
+
     // A name registered for an element without a caption.
     EXPECT_EQ("", Read(acc.get(), 1).name);
     m_panel.SetAccessibleName(0, "Drawing area");
