@@ -10,6 +10,7 @@
 #include "wgkinds.h"
 #include "common.h"
 #include <commctrl.h>
+#include <oleacc.h>
 #include <algorithm>
 #include <functional>
 #include <stdio.h>
@@ -1261,6 +1262,75 @@ void TextFigures(HFONT hFont)
     tp.Close();
 }
 
+// ---- Figure 30: what a screen reader reads.
+//
+// A client walks the tree as AccessibleChildren does: the child count, then
+// for each child get_accChild, and its name, role, state and location. An
+// element is a simple child (VT_I4) of the panel's object; a native control
+// is an object of its own, read through its window.
+
+// Walks one object's children; returns how many it read.
+long WalkAccessible(IAccessible* pRoot)
+{
+    long n = 0;
+    if (!pRoot || FAILED(pRoot->get_accChildCount(&n)))
+        return 0;
+    for (long i = 1; i <= n; ++i)
+    {
+        VARIANT id;
+        id.vt = VT_I4;
+        id.lVal = i;
+        IDispatch* pDisp = nullptr;
+        IAccessible* pAcc = pRoot;
+        if (pRoot->get_accChild(id, &pDisp) == S_OK && pDisp)
+        {
+            pDisp->QueryInterface(__uuidof(IAccessible), (void**)&pAcc);
+            pDisp->Release();
+            id.lVal = CHILDID_SELF;
+        }
+        BSTR b = nullptr;
+        VARIANT v;
+        long x, y, cx, cy;
+        pAcc->get_accName(id, &b);
+        ::SysFreeString(b);
+        pAcc->get_accRole(id, &v);
+        pAcc->get_accState(id, &v);
+        pAcc->accLocation(&x, &y, &cx, &cy, id);
+        if (pAcc != pRoot)
+            pAcc->Release();
+    }
+    return n;
+}
+
+void AccessibleFigure(CVRK_WGPANEL& panel, HWND hNative, const std::string& mixField)
+{
+    fprintf(stderr, "wg_bench: accessible walk\n");
+    ::OleInitialize(nullptr);
+    IAccessible* pLib = nullptr;
+    IAccessible* pNat = nullptr;
+    ::AccessibleObjectFromWindow(panel.m_hWnd, (DWORD)OBJID_CLIENT, __uuidof(IAccessible), (void**)&pLib);
+    ::AccessibleObjectFromWindow(hNative, (DWORD)OBJID_CLIENT, __uuidof(IAccessible), (void**)&pNat);
+    long nLib = 0, nNat = 0;
+    std::vector<double> lib, nat;
+    Interleave(2, 15, 1, [&] { nLib = WalkAccessible(pLib); }, [&] { nNat = WalkAccessible(pNat); }, lib, nat);
+    // Per element: each walk read every child once.
+    for (double& t : lib)
+        t /= std::max(1L, nLib);
+    for (double& t : nat)
+        t /= std::max(1L, nNat);
+    TimedFigure(30, "accessible_walk",
+                "per element: child count, then get_accChild, name, role, state and location of each child of the "
+                "200-element panel's accessible object vs of the client object of the 200 native controls' parent",
+                ",\"lib_children\":" + std::to_string(nLib) + ",\"native_children\":" + std::to_string(nNat) +
+                    mixField,
+                lib, nat, kNoGoal);
+    if (pLib)
+        pLib->Release();
+    if (pNat)
+        pNat->Release();
+    ::OleUninitialize();
+}
+
 } // namespace
 
 int main()
@@ -1387,6 +1457,7 @@ int main()
 
     TextFigures(hFont);
     FrameFigures(kinds, hFont, mixField);
+    AccessibleFigure(panel, hNative, mixField);
 
     host.reset();
     set.Clear();

@@ -5,6 +5,7 @@
 #include "WGPanelPopups.h"
 #include "WGHover.h"
 #include "VRK_DIALOG.h"
+#include "WGAccessible.h"
 #include <imm.h>
 
 static const char* const WG_PANEL_CLASS = "Vantrel WG Panel 1.0";
@@ -41,6 +42,7 @@ BEGIN_MESSAGE_MAP(CVRK_WGPANEL, CWnd)
     ON_WM_DESTROY()
     ON_MESSAGE(WM_IME_NOTIFY, OnImeNotify)
     ON_MESSAGE(WGM_DEFERRED_CALLS, OnDeferredCalls)
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 CVRK_WGPANEL::CVRK_WGPANEL()
@@ -50,7 +52,7 @@ CVRK_WGPANEL::CVRK_WGPANEL()
       m_rcClient(0, 0, 0, 0), m_rcLastClient(0, 0, 0, 0), m_bDCCreated(FALSE), m_bFillBG(TRUE),
       m_nMarkShape(0), m_rcMark(0, 0, 0, 0), m_ptMarkFrom(0, 0), m_ptMarkTo(0, 0),
       m_ptMarkTip(0, 0), m_pMarkTip(nullptr), m_nFocusSerial(0), m_bFramePending(FALSE),
-      m_bMarkTipPending(FALSE), m_bHasFocus(FALSE)
+      m_bMarkTipPending(FALSE), m_bHasFocus(FALSE), m_pAccessSite(nullptr)
 {
     ::InitializeCriticalSection(&m_csLock);
     ZeroMemory(m_pWG, sizeof(m_pWG));
@@ -73,6 +75,13 @@ CVRK_WGPANEL::~CVRK_WGPANEL()
     }
     m_nNowWG = m_nMouseWG = -1;
     m_pLastWG = nullptr;
+    // Screen readers may hold accessible objects of this panel for longer.
+    if (m_pAccessSite)
+    {
+        m_pAccessSite->Disconnect();
+        m_pAccessSite->Release();
+        m_pAccessSite = nullptr;
+    }
     // A dialog that outlives its panel must not call it any more.
     if (m_pDialog && m_pDialog->m_pPanel == this)
         m_pDialog->m_pPanel = nullptr;
@@ -124,6 +133,27 @@ void CVRK_WGPANEL::OnDestroy()
         ::ImmReleaseContext(m_hWnd, m_hIMC);
     m_hIMC = nullptr;
     CWnd::OnDestroy();
+}
+
+// ---- accessibility ------------------------------------------------------------
+
+CWGAccessSite* CVRK_WGPANEL::AccessSite()
+{
+    if (!m_pAccessSite)
+        m_pAccessSite = new CWGAccessSite(this);
+    return m_pAccessSite;
+}
+
+LRESULT CVRK_WGPANEL::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if ((DWORD)lParam != (DWORD)OBJID_CLIENT)
+        return Default();
+    return AccessSite()->OnGetObject(wParam);
+}
+
+void CVRK_WGPANEL::SetAccessibleName(long nIndex, const char* pszName)
+{
+    AccessSite()->SetName(nIndex, pszName);
 }
 
 // ---- registration -------------------------------------------------------------

@@ -114,6 +114,9 @@ public:
     void RefreshAllWGs();
     void SetIMPostion(long x, long y);
     HICON SetMyCursor(HICON hCursor);
+    // The name screen readers give element nIndex, for one without a caption
+    // (an image button, a field beside its label); empty removes it.
+    void SetAccessibleName(long nIndex, const char* pszName);
 
 protected:
     // ---- message handlers
@@ -141,6 +144,7 @@ protected:
     void OnDestroy();
     LRESULT OnImeNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeferredCalls(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -165,6 +169,10 @@ private:
     // The window has the keyboard focus, as its focus messages told: asking
     // the system (GetFocus) is a round trip to the Wine server on every hover.
     BOOL m_bHasFocus;                   // initially FALSE
+    // What the accessible objects reach the panel through (WGAccessible.h);
+    // made at the first question or name, disconnected when the panel dies.
+    CWGAccessSite* m_pAccessSite;
+    CWGAccessSite* AccessSite();
     CVRK_WGPANEL(const CVRK_WGPANEL&) = delete;
     CVRK_WGPANEL& operator=(const CVRK_WGPANEL&) = delete;
 };

@@ -25,6 +25,7 @@ class CVRK_WG;
 class CVRK_WGPANEL;
 class CVRK_DIALOG;
 class CVRK_MENUWND;
+class CWGAccessSite;
 class CWG_Tip;
 class CWGStyleCenter;
 class CWGEventCenter;

@@ -7,6 +7,7 @@
 #include "WGSkin.h"
 #include "WGHover.h"
 #include "WGPanelPopups.h"
+#include "WGAccessible.h"
 #include <algorithm>
 
 // ---- what a panel asks of its menus
@@ -66,6 +67,7 @@ BEGIN_MESSAGE_MAP(CVRK_MENUWND, CDialog)
     ON_WM_KEYDOWN()
     ON_WM_KILLFOCUS()
     ON_WM_CAPTURECHANGED()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 CVRK_MENUWND::CVRK_MENUWND(CWnd* pParent)
@@ -77,7 +79,8 @@ CVRK_MENUWND::CVRK_MENUWND(CWnd* pParent)
       m_bFlipped(0), m_pBGDC(new CDC), m_pIconDC(new CDC), m_pArrowDC(new CDC), m_bDCCreated(0),
       m_bResized(0), m_bIconMode(0), m_nIconWidth(0), m_nIconHeight(0), m_nMarginLeft(5), m_nMarginTop(2),
       m_nMarginRight(40), m_nMarginBottom(2), m_nLastItemCount(0), m_bShadowPending(0), m_nMenuID(-1),
-      m_Shadow(nullptr), m_sizeBuffer(0, 0), m_hOwnerPanel(nullptr), m_pAlive(nullptr)
+      m_Shadow(nullptr), m_sizeBuffer(0, 0), m_hOwnerPanel(nullptr), m_pAlive(nullptr),
+      m_pAccessSite(nullptr)
 {
     ZeroMemory(m_pChildMenu, sizeof(m_pChildMenu));
     m_pDlgTemplate = WGInitDialogTemplate(this, m_bufTemplate, WS_POPUP,
@@ -88,6 +91,12 @@ CVRK_MENUWND::~CVRK_MENUWND()
 {
     for (AliveLink* p = m_pAlive; p; p = p->pPrev)
         p->bAlive = FALSE;
+    if (m_pAccessSite)
+    {
+        m_pAccessSite->Disconnect();
+        m_pAccessSite->Release();
+        m_pAccessSite = nullptr;
+    }
     CVRK_MENUWND::Shirk();
     if (CVRK_WGPANEL* pPanel = LivePanel())
         if (pPanel->m_pPopMenu == this)
@@ -211,6 +220,20 @@ BOOL CVRK_MENUWND::Reaches(const CVRK_MENUWND* pMenu) const
         if (m_pChildMenu[i] && m_pChildMenu[i]->Reaches(pMenu))
             return TRUE;
     return FALSE;
+}
+
+CWGAccessSite* CVRK_MENUWND::AccessSite()
+{
+    if (!m_pAccessSite)
+        m_pAccessSite = new CWGAccessSite(this);
+    return m_pAccessSite;
+}
+
+LRESULT CVRK_MENUWND::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if ((DWORD)lParam != (DWORD)OBJID_CLIENT)
+        return Default();
+    return AccessSite()->OnGetObject(wParam);
 }
 
 void CVRK_MENUWND::EnableButton(long nIndex, int bEnable)

@@ -152,6 +152,9 @@ public:
     int PtInRect(CPoint ptScreen);
     void EnableButton(long nIndex, int bEnable);
     void EnableButton(long nFrom, long nTo, int bEnable);
+    // The link the menu's accessible objects hold (its panel's object hands
+    // one out for its open menu).
+    CWGAccessSite* AccessSite();
 
 protected:
     int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
@@ -164,6 +167,7 @@ protected:
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnKillFocus(CWnd* pNewWnd);
     void OnCaptureChanged(CWnd* pWnd);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -189,6 +193,9 @@ private:
     // handler sees that its menu died during the call.
     struct AliveLink { BOOL bAlive; AliveLink* pPrev; CVRK_MENUWND* pMenu; AliveLink(CVRK_MENUWND* p); ~AliveLink(); };
     AliveLink* m_pAlive;
+    // What screen readers reach the menu through (WGAccessible.h); made at
+    // the first question, disconnected when the menu dies.
+    CWGAccessSite* m_pAccessSite;
 
     CVRK_MENUWND(const CVRK_MENUWND&) = delete;
     CVRK_MENUWND& operator=(const CVRK_MENUWND&) = delete;
