@@ -138,7 +138,15 @@ long CWG_TextArea::TextWidth(long nFrom, long nTo)
 
 long CWG_TextArea::RowsLaidOut() const { return (long)m_pLayout->rows.size(); }
 
-CWG_TextArea::CRow CWG_TextArea::LaidRow(long r) const { return m_pLayout->rows[r]; }
+long CWG_TextArea::LaidRowStart(long r) const
+{
+    return r >= 0 && r < RowsLaidOut() ? m_pLayout->rows[r].s : 0;
+}
+
+long CWG_TextArea::LaidRowEnd(long r) const
+{
+    return r >= 0 && r < RowsLaidOut() ? m_pLayout->rows[r].e : 0;
+}
 
 long CWG_TextArea::ReachEnd()
 {
@@ -332,7 +340,10 @@ void CWG_TextArea::CreateMyBGDC(CDC* pDC)
             const long b = m_nSelMax < row.e ? m_nSelMax : row.e;
             dc->FillSolidRect(TEXT_X + TextWidth(row.s, a), y + BAND_TOP, TextWidth(a, b), BAND_H, WG_CR_SELECTION);
         }
-        dc->TextOut(TEXT_X, y + TEXT_Y, s + row.s, row.e - row.s);
+        // The line break keeps its width (selections show it) but draws
+        // nothing: fonts show the control byte as a box.
+        const long n = row.e - row.s - (row.e > row.s && s[row.e - 1] == 0x0D ? 1 : 0);
+        dc->TextOut(TEXT_X, y + TEXT_Y, s + row.s, n);
     }
     if (m_bCaretShow)
     {
@@ -422,9 +433,8 @@ void CWG_TextArea::CountNowCurPos(CPoint pt)
     Layout(m_bScrollBar);
     if (row < 0 || row >= RowsLaidOut())
         return;   // the empty row after a final line break has no bytes
-    const CRow rw = LaidRow(row);
-    const long s = rw.s;
-    long e = rw.e;
+    const long s = LaidRowStart(row);
+    long e = LaidRowEnd(row);
     const char* t = m_strText;
     if (e > s && t[e - 1] == 0x0D)
         --e;
@@ -502,11 +512,11 @@ void CWG_TextArea::OnKeyDown(UINT nChar)
         break;
     case VK_UP:
     case VK_DOWN: {
-        // Probes the middle of the row above or below, so each press moves
-        // exactly one row.
-        const long dy = nChar == VK_UP ? -m_nRowHeight : m_nRowHeight;
-        m_nCaretY += dy;
-        CountNowCurPos(CPoint(m_nCaretX, m_nCaretY - CARET_Y + TEXT_Y + m_nRowHeight / 2));
+        // Probes the top of the text band of the row above or below (the
+        // hit test's rows start 4 pixels into a band), so each press moves
+        // exactly one row, also to the row above the view.
+        m_nCaretY += nChar == VK_UP ? -m_nRowHeight : m_nRowHeight;
+        CountNowCurPos(CPoint(m_nCaretX, m_nCaretY - CARET_Y + TEXT_Y));
         if (nChar == VK_UP && m_nCaretRow > -1 && m_nCaretRow < m_nFirstRow)
             --m_nFirstRow;
         if (nChar == VK_DOWN && m_nCaretRow < m_nRowCount && m_nCaretRow == m_nFirstRow + m_nShowRows)

@@ -92,6 +92,10 @@ public:
     void CountNowCurPos(CPoint pt);
     // The byte just past the last laid-out row: the caret's limit.
     long ReachEnd();
+    // The last layout: its rows and the bytes [start, end) of row r.
+    long RowsLaidOut() const;
+    long LaidRowStart(long r) const;
+    long LaidRowEnd(long r) const;
 
     // ---- overridables
     virtual void CreateMyBGDC(CDC* pDC);
@@ -134,9 +138,6 @@ protected:
     long TextArea() const;                   // A: the width rows fill
     void DrawScrollBar();
 
-    // Row r of the last layout (0 <= r < RowsLaidOut()).
-    CRow LaidRow(long r) const;
-    long RowsLaidOut() const;
 
 private:
     struct CLayout;
