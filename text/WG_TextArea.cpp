@@ -577,6 +577,7 @@ void CWG_TextArea::OnKeyUp(UINT nChar)
 
 void CWG_TextArea::ShowCaretRow()
 {
+    Arrange();
     const long nFirst = m_nFirstRow;
     if (m_nCaretRow < m_nFirstRow)
         m_nFirstRow = m_nCaretRow;
@@ -668,7 +669,10 @@ void CWG_TextArea::OnChar(UINT nChar)
     }
     m_pbDestroyed = pbOuter;
     if (nChar == 0x01)
+    {
+        ShowCaretRow();
         return;
+    }
     Repaint();
     ShowCaretRow();
     Notify(CMD_CHANGED);
