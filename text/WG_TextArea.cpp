@@ -100,13 +100,6 @@ long CWG_TextArea::TextArea() const
     return m_nWidth - 4 - BAR_W * (m_bScrollBar ? 1 : 0);
 }
 
-long CWG_TextArea::ByteWidth(BYTE b)
-{
-    CMeasureDC dc(m_pBGDC->m_hDC, m_pFont);
-    m_pLayout->chars.Reset(dc.m_hdc, (HFONT)CGdiObject::SafeHandle(m_pFont));
-    return m_pLayout->chars.Byte(dc.m_hdc, b);
-}
-
 long CWG_TextArea::TextWidth(long nFrom, long nTo)
 {
     const long nLen = m_strText.GetLength();
@@ -448,20 +441,42 @@ void CWG_TextArea::CountNowCurPos(CPoint pt)
         m_nCaret = s;
         return;
     }
-    if (pt.x < ByteWidth((BYTE)t[s]) / 2 + TEXT_X)
+    // One DC for the whole test: the prefix widths of the row, and the
+    // widths of its single bytes.
+    CMeasureDC dc(m_pBGDC->m_hDC, m_pFont);
+    CWGCharWidths& cw = m_pLayout->chars;
+    cw.Reset(dc.m_hdc, (HFONT)CGdiObject::SafeHandle(m_pFont));
+    std::vector<long> P((size_t)(e - s + 1), 0);   // P[k]: width of bytes s..s+k-1
+    for (long i = s; i < e;)
+    {
+        if (i + 1 < e && cw.IsLeadForGDI((BYTE)t[i]))
+        {
+            P[i - s + 1] = P[i - s] + cw.Byte(dc.m_hdc, (BYTE)t[i]);
+            P[i - s + 2] = P[i - s] + cw.Pair(dc.m_hdc, (BYTE)t[i], (BYTE)t[i + 1]);
+            i += 2;
+        }
+        else
+        {
+            P[i - s + 1] = P[i - s] + cw.Byte(dc.m_hdc, (BYTE)t[i]);
+            ++i;
+        }
+    }
+    auto B = [&](long i) { return (long)cw.Byte(dc.m_hdc, (BYTE)t[i]); };
+    if (pt.x < B(s) / 2 + TEXT_X)
     {
         m_nCaret = s;
         return;
     }
-    if (pt.x > TextWidth(s, e) - ByteWidth((BYTE)t[e - 1]) / 2 + TEXT_X)
+    if (pt.x > P[e - s] - B(e - 1) / 2 + TEXT_X)
     {
         m_nCaret = e;
         return;
     }
     for (long j = s; j <= e - 2; ++j)
     {
-        if (pt.x >= TextWidth(s, j) + ByteWidth((BYTE)t[j]) / 2 &&
-            pt.x <= TextWidth(s, j + 1) + ByteWidth((BYTE)t[j + 1]) / 2)
+        // Without the 2-pixel origin, as the rule has it. A prefix that
+        // ends inside a character is measured as that lone byte.
+        if (pt.x >= P[j - s] + B(j) / 2 && pt.x <= P[j + 1 - s] + B(j + 1) / 2)
         {
             m_nCaret = IfInCN(j + 1) ? j + 2 : j + 1;
             return;
@@ -487,6 +502,7 @@ void CWG_TextArea::OnKeyDown(UINT nChar)
     if (m_Menu.m_bShown)
         m_Menu.Shirk();
     m_bCaretShow = TRUE;
+    Arrange();   // the text may have changed since the last layout
     const long nReach = ReachEnd();
     switch (nChar)
     {
@@ -625,6 +641,7 @@ void CWG_TextArea::OnChar(UINT nChar)
 {
     if (m_bReadOnly)
         return;
+    Arrange();   // the text may have changed since the last layout
     BOOL bDestroyed = FALSE;
     BOOL* pbOuter = m_pbDestroyed;
     m_pbDestroyed = &bDestroyed;
@@ -693,6 +710,7 @@ void CWG_TextArea::OnButtonDown(CPoint point, long nButton)
         m_Menu.PopupFor(m_pParent, point, m_bSelected, !m_strText.IsEmpty());
         return;
     }
+    Arrange();
     const long x = point.x - m_rect.left, y = point.y - m_rect.top, W = Width(), H = Height();
     if (x < W - BAR_W)
     {
@@ -877,6 +895,7 @@ void CWG_TextArea::PasteText()
 
 void CWG_TextArea::OnMenuCommand(long, long nCommand)
 {
+    Arrange();
     BOOL bDestroyed = FALSE;
     BOOL* pbOuter = m_pbDestroyed;
     m_pbDestroyed = &bDestroyed;

@@ -134,7 +134,6 @@ protected:
     void SelectAll();
     void StartBlink();
     long TextWidth(long nFrom, long nTo);   // bytes [nFrom, nTo)
-    long ByteWidth(BYTE b);
     long TextArea() const;                   // A: the width rows fill
     void DrawScrollBar();
 

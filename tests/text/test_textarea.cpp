@@ -269,6 +269,9 @@ TEST_F(TextArea, BadInput)
     Play(m_panel, "a8 a8");   // Backspace brings the tail back into reach
     EXPECT_EQ(498, m_a.m_nCaret);
     EXPECT_EQ('b', m_a.m_strText[498]);
+    m_a.SetTextStr(CString('c', 700));   // not laid out yet: the key lays it out first
+    Play(m_panel, "k37");
+    EXPECT_EQ(499, m_a.m_nCaret);
     m_a.NewWH(200, 100);
     const std::string word(80, 'w');
     Put(word, 0);
