@@ -501,7 +501,13 @@ void CWG_Text::OnKeyDown(UINT nChar)
             {
                 m_nCaret = PrevStop(m_nCaret);
                 if (m_nScrollX + TextWidth(m_nCaret) < TEXT_X)
+                {
                     m_nScrollX = -TextWidth(m_nCaret - 1);
+                    // Narrower than a byte and the margin: the caret stays
+                    // inside the right edge, as typing leaves it.
+                    if (m_nScrollX + TextWidth(m_nCaret) + TEXT_X > Width())
+                        ScrollCaretToRightEdge();
+                }
             }
         }
         else

@@ -13,6 +13,8 @@
 //    row: SetTextStr, a paste or a key that would put the caret further puts
 //    it at that end, so typing there inserts before the hidden tail.
 //  - Deleting text brings hidden text into the laid-out rows again.
+//  - When the last laid-out row is full, a byte typed at its end starts a
+//    row past the limit: it goes into the hidden tail and the caret stays.
 // Every layout is made from byte 0 as the rule says; the limit bounds it to
 // about 500 bytes, so a key in a 1 MB text costs what it costs in 1 kB.
 //
@@ -25,6 +27,13 @@
 //  - Pasted text: CR LF and a bare LF become one 0x0D; the text stops at its
 //    first zero byte; a 1 MB paste goes in whole.
 //  - The caret and the selection ends are kept on character boundaries.
+//
+// Also chosen here: after a key or a character the view scrolls just enough
+// to show the caret's row (the one-row scrolling rules alone can leave it
+// out of view, after Enter on the last row say); Up and Down move one row;
+// a layout that turns the scroll bar on or off is made again at the width
+// the bar leaves, so no row runs under it; the input method's window
+// follows the caret after each repaint, outside the panel's painting lock.
 #pragma once
 #include "VRK_WG.h"
 #include "WG_TextMenu.h"
@@ -68,7 +77,8 @@ public:
     long m_nCaretRowEnd;       // just past the caret's row
     COLORREF m_crSavedBorder;
     BOOL m_bReadOnly;          // no typing, Backspace, Delete, cut or paste
-    CBitmap m_bmpScroll;       // the application's scroll bar skin; empty: skin 3012
+    CBitmap m_bmpScroll;       // the application's scroll bar skin; empty: the
+                               //   library's shared skin 3012 (one copy per process)
     CString m_strText;
     CString m_strHint;         // grey while the text is empty
     CWG_TextMenu m_Menu;
