@@ -28,3 +28,5 @@
 #include "text/WG_TextMenu.h"
 #include "text/WG_Text.h"
 #include "text/WG_PassWord.h"
+#include "text/WG_TextArea.h"
+#include "text/WG_TimeText.h"

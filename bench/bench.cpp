@@ -1331,6 +1331,130 @@ void AccessibleFigure(CVRK_WGPANEL& panel, HWND hNative, const std::string& mixF
     ::OleUninitialize();
 }
 
+// ---- Figures 24-26: the text area against a native multi-line EDIT
+// (ES_MULTILINE | ES_AUTOVSCROLL, WS_VSCROLL), same font, same size, same run.
+
+struct AreaPair
+{
+    LibTop top;
+    CVRK_WGPANEL panel;
+    CWG_TextArea area;
+    HWND hHost = nullptr, hEdit = nullptr;
+    enum { W = 300, H = 100 };
+
+    bool Open(HFONT hFont)
+    {
+        if (!top.Open(0, 0))
+            return false;
+        std::unique_ptr<Host> host = HostKinds()[0].open(&top, &panel, W + 20, H + 20);
+        if (!host || !area.Create(&panel, 10, 10, W, H))
+            return false;
+        host.release();   // the panel's window lives with the top window
+        panel.DrawMe();
+        panel.SetNowWG(area.m_nIndex);
+        hHost = MakeNativeHost(0, H + 40);
+        hEdit = ::CreateWindowExA(0, "EDIT", "",
+                                  WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
+                                  10, 10, W, H, hHost, (HMENU)1, ::GetModuleHandleA(nullptr), nullptr);
+        ::SendMessageA(hEdit, WM_SETFONT, (WPARAM)hFont, TRUE);
+        PumpAll();
+        return hEdit != nullptr;
+    }
+    // Both sides hold str with the caret at byte n, its row in view.
+    void Set(const std::string& str, long n)
+    {
+        area.SetTextStr(str.c_str());
+        area.m_nCaret = n;
+        area.OnKeyDown(VK_RIGHT);   // lays out, puts the caret's row in view
+        area.OnKeyDown(VK_LEFT);
+        ::SetWindowTextA(hEdit, str.c_str());
+        ::SendMessageA(hEdit, EM_SETSEL, n, n);
+        ::SendMessageA(hEdit, EM_SCROLLCARET, 0, 0);
+        ::UpdateWindow(hEdit);
+    }
+    void Close()
+    {
+        ::DestroyWindow(hHost);
+        top.DestroyWindow();
+        PumpAll();
+    }
+};
+
+void AreaFigures(HFONT hFont)
+{
+    fprintf(stderr, "wg_bench: text area\n");
+    AreaPair ap;
+    if (!ap.Open(hFont))
+        return;
+    const std::string str10 = LongText(10 * 1024), str1 = LongText(1024);
+    const long nMiddle = (long)str10.size() / 2 & ~7L;
+    auto keyPair = [&] {
+        ::SendMessageA(ap.panel.m_hWnd, WM_CHAR, 'x', 1);
+        ::SendMessageA(ap.panel.m_hWnd, WM_CHAR, VK_BACK, 1);
+    };
+
+    // 24. A key in the middle of 10 kB, typed and taken back on both sides.
+    std::vector<double> lib, nat;
+    ap.Set(str10, nMiddle);
+    const long nLibCaret = ap.area.m_nCaret;
+    Interleave(10, 31, 10, keyPair,
+               [&] {
+                   ::SendMessageA(ap.hEdit, WM_CHAR, 'x', 1);
+                   ::SendMessageA(ap.hEdit, WM_CHAR, VK_BACK, 1);
+                   ::UpdateWindow(ap.hEdit);
+               },
+               lib, nat);
+    const long nNativeLines = (long)::SendMessageA(ap.hEdit, EM_GETLINECOUNT, 0, 0);
+    char szExtra[200];
+    snprintf(szExtra, sizeof(szExtra),
+             ",\"lib_caret\":%ld,\"lib_rows\":%ld,\"native_caret\":%ld,\"native_rows\":%ld,\"kept\":%s", nLibCaret,
+             ap.area.m_nRowCount, nMiddle, nNativeLines,
+             ap.area.m_strText.GetLength() == (int)str10.size() ? "true" : "false");
+    TimedFigure(24, "area_type_middle",
+                "one character typed and removed (two keys, each painted) in the middle of a 10 kB GBK text in a "
+                "300 x 100 CWG_TextArea vs a native EDIT (ES_MULTILINE|ES_AUTOVSCROLL, WS_VSCROLL) + UpdateWindow; "
+                "the library lays out rows starting below byte 500 only, so its caret stops at lib_caret",
+                szExtra, lib, nat, 1.0);
+
+    // 25. One wheel notch, down and up in turn so both stay in range.
+    lib.clear(), nat.clear();
+    ap.Set(str10, 0);
+    int nLib = 0, nNat = 0;
+    long nMoved = 0;
+    Interleave(10, 31, 10,
+               [&] {
+                   const long nFirst = ap.area.m_nFirstRow;
+                   ::SendMessageA(ap.panel.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, (nLib++ & 1) ? 120 : -120), 0);
+                   nMoved += ap.area.m_nFirstRow != nFirst;
+               },
+               [&] {
+                   ::SendMessageA(ap.hEdit, WM_MOUSEWHEEL, MAKEWPARAM(0, (nNat++ & 1) ? 120 : -120), 0);
+                   ::UpdateWindow(ap.hEdit);
+               },
+               lib, nat);
+    TimedFigure(25, "area_wheel",
+                "one wheel notch (scrolling one row and painting) in the 10 kB text of figure 24 vs WM_MOUSEWHEEL + "
+                "UpdateWindow on the native EDIT",
+                ",\"every_notch_scrolled\":" + std::string(nMoved == nLib ? "true" : "false"), lib, nat, 1.0);
+
+    // 26. How a key's cost grows from 1 kB to 10 kB (the caret in the
+    // middle of each), the library against itself.
+    lib.clear(), nat.clear();
+    std::vector<double> lib1;
+    for (int r = 0; r < 11; ++r)
+    {
+        ap.Set(str10, nMiddle);
+        Interleave(2, 3, 10, keyPair, [] {}, lib, nat);
+        ap.Set(str1, (long)str1.size() / 2 & ~7L);
+        Interleave(2, 3, 10, keyPair, [] {}, lib1, nat);
+    }
+    TimedFigure(26, "area_key_growth",
+                "per-key cost (a character typed and removed, painted) in the middle of a 10 kB text over that in "
+                "the middle of a 1 kB text, both the library's (lib_median: 10 kB, native_median: 1 kB)",
+                "", lib, lib1, 2.0);
+    ap.Close();
+}
+
 } // namespace
 
 int main()
@@ -1456,6 +1580,7 @@ int main()
     MenuFigures(&top);
 
     TextFigures(hFont);
+    AreaFigures(hFont);
     FrameFigures(kinds, hFont, mixField);
     AccessibleFigure(panel, hNative, mixField);
 

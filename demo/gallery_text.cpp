@@ -41,15 +41,55 @@ int CGalleryText::Build(long x, long y)
 
     m_lblSummary.Create(pPanel, x, yRow + 32, WIDTH - 10);
     m_lblSummary.m_strCaption = "Each field reports its changes here";
-    const CVRK_WG* probed[] = { &m_txtPlain, &m_txtNumber, &m_txtReadOnly, &m_pwdSecret, &m_txtMixed };
-    const char* const names[] = { "text.plain", "text.number", "text.readonly", "text.password", "text.mixed" };
-    for (int i = 0; i < 5; ++i)
+
+    const long yArea = yRow + 60;
+    m_areaNotes.Create(pPanel, xField, yArea, AREA_W, AREA_H);
+    // GBK paragraphs: "多行文本区：自动换行，..." (the multi-line area wraps
+    // words and Chinese characters, Enter starts a new line, the wheel and
+    // the bar on the right scroll) and "混排示例..." (a mixed sample).
+    m_areaNotes.SetTextStr(
+        "\xB6\xE0\xD0\xD0\xCE\xC4\xB1\xBE\xC7\xF8\xA3\xBA The text area wraps words and "
+        "\xD6\xD0\xCE\xC4\xD7\xD6\xB7\xFB into rows.\r"
+        "Enter starts a new row; the wheel and the bar on the right scroll.\r"
+        "\xBB\xEC\xC5\xC5\xCA\xBE\xC0\xFD: GBK \xCB\xAB\xD7\xD6\xBD\xDA never splits.\r"
+        "Select with Shift or the mouse; right-click for the edit menu.");
+    m_areaNotes.m_nCaret = 0;
+    m_areaNotes.m_strHint = "Notes";
+
+    m_timeLong.Create(pPanel, xField + AREA_W + 10, yArea, TIME_W, FIELD_H, 0);
+    m_timeShort.Create(pPanel, xField + AREA_W + 10, yArea + ROW, TIME_W, FIELD_H, 1);
+    SYSTEMTIME st = {};
+    st.wYear = 2026, st.wMonth = 12, st.wDay = 6, st.wHour = 7, st.wMinute = 15;
+    m_timeLong.SetTimeQuiet(&st);
+    m_timeShort.SetTimeQuiet(&st);
+    m_timeLong.m_nNowPart = m_timeLong.m_nLastPart = CWG_TimeText::PART_MONTH;   // a part shown chosen
+
+    const CVRK_WG* probed[] = { &m_txtPlain, &m_txtNumber, &m_txtReadOnly, &m_pwdSecret, &m_txtMixed,
+                                &m_areaNotes, &m_timeLong, &m_timeShort };
+    const char* const names[] = { "text.plain", "text.number", "text.readonly", "text.password", "text.mixed",
+                                  "text.area", "text.time4", "text.time2" };
+    for (int i = 0; i < 8; ++i)
         GalleryProbe::AddElement(names[i], probed[i]);
     return 1;
 }
 
 BOOL CGalleryText::OnWGCommand(long nIndex, long nCode)
 {
+    CString str;
+    if (nIndex == m_areaNotes.m_nIndex)
+        str.Format("text area: %d bytes", m_areaNotes.m_strText.GetLength());
+    for (CWG_TimeText* t : { &m_timeLong, &m_timeShort })
+        if (nIndex == t->m_nIndex)
+        {
+            const SYSTEMTIME st = t->GetTime();
+            str.Format("time text: %04u-%02u-%02u %02u:%02u%s", st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute,
+                       nCode == CWG_TimeText::CMD_NOW ? " (now)" : "");
+        }
+    if (!str.IsEmpty())
+    {
+        m_lblSummary.SetCaption(str);
+        return TRUE;
+    }
     CWG_Text* const fields[] = { &m_txtPlain, &m_txtNumber, &m_txtReadOnly, &m_txtMixed, &m_pwdSecret };
     const char* const names[] = { "plain", "number", "read-only", "mixed", "password" };
     for (int i = 0; i < 5; ++i)

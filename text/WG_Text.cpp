@@ -1,10 +1,10 @@
 #include "WG_Text.h"
 #include "WG_TextMenu.h"
+#include "WG_CharWidths.h"
 #include "VRK_WGPANEL.h"
 #include "WGHover.h"
 #include <string.h>
 #include <algorithm>
-#include <unordered_map>
 #include <vector>
 
 // Geometry of the field: the text origin, the caret and highlight rows.
@@ -26,42 +26,14 @@ static inline BOOL IsLead(char c) { return ((BYTE)c & 0x80) != 0; }
 // character ends in a lone lead byte, measured alone as well.
 struct CWG_Text::CWidths
 {
-    HFONT hFont = nullptr;
-    UINT nCodePage = CP_ACP;
-    int anByte[256];
-    std::unordered_map<unsigned, int> mapPair;
+    CWGCharWidths chars;
     CString strText;                 // shares the buffer of the text described
     std::vector<int> vPrefix;        // vPrefix[i]: width of the first i bytes
     std::vector<unsigned char> vStart;   // 1 where a measured character starts
 
-    CWidths() { memset(anByte, -1, sizeof(anByte)); }
-
-    int Byte(HDC hdc, BYTE b)
-    {
-        if (anByte[b] < 0)
-        {
-            SIZE sz = {};
-            ::GetTextExtentPoint32A(hdc, (LPCSTR)&b, 1, &sz);
-            anByte[b] = sz.cx;
-        }
-        return anByte[b];
-    }
-    int Pair(HDC hdc, BYTE a, BYTE b)
-    {
-        const unsigned key = (unsigned)a << 8 | b;
-        auto it = mapPair.find(key);
-        if (it != mapPair.end())
-            return it->second;
-        const char s[2] = { (char)a, (char)b };
-        SIZE sz = {};
-        ::GetTextExtentPoint32A(hdc, s, 2, &sz);
-        mapPair.emplace(key, (int)sz.cx);
-        return sz.cx;
-    }
-
     BOOL IsCurrent(HFONT hNewFont, const CString& str) const
     {
-        return hNewFont == hFont && !vPrefix.empty() && (LPCSTR)str == (LPCSTR)strText;
+        return hNewFont == chars.m_hFont && !vPrefix.empty() && (LPCSTR)str == (LPCSTR)strText;
     }
 
     // Brings the arrays up to date with str: only from the first character
@@ -71,21 +43,8 @@ struct CWG_Text::CWidths
     {
         const int nNew = str.GetLength();
         int p = 0;
-        if (hNewFont != hFont || vPrefix.empty())
-        {
-            hFont = hNewFont;
-            memset(anByte, -1, sizeof(anByte));
-            mapPair.clear();
-            // GDI converts the bytes of an ANSI or default font with the
-            // system code page (936 here), a font of another charset with
-            // its own.
-            CHARSETINFO csi;
-            const int nCharset = ::GetTextCharset(hdc);
-            nCodePage = (nCharset != DEFAULT_CHARSET && nCharset != ANSI_CHARSET &&
-                         ::TranslateCharsetInfo((DWORD*)(UINT_PTR)nCharset, &csi, TCI_SRCCHARSET))
-                            ? csi.ciACP : CP_ACP;
-        }
-        else
+        // A new font (or the first text) is measured afresh from byte 0.
+        if (!chars.Reset(hdc, hNewFont) && !vPrefix.empty())
         {
             if ((LPCSTR)str == (LPCSTR)strText)
                 return;
@@ -115,11 +74,11 @@ struct CWG_Text::CWidths
         {
             const BYTE c = (BYTE)s[i];
             vStart[i] = 1;
-            vPrefix[i + 1] = vPrefix[i] + Byte(hdc, c);
-            if (i + 1 < nNew && ::IsDBCSLeadByteEx(nCodePage, c))
+            vPrefix[i + 1] = vPrefix[i] + chars.Byte(hdc, c);
+            if (i + 1 < nNew && chars.IsLeadForGDI(c))
             {
                 vStart[i + 1] = 0;
-                vPrefix[i + 2] = vPrefix[i] + Pair(hdc, c, (BYTE)s[i + 1]);
+                vPrefix[i + 2] = vPrefix[i] + chars.Pair(hdc, c, (BYTE)s[i + 1]);
                 i += 2;
             }
             else
@@ -306,26 +265,6 @@ void CWG_Text::RemoveBytes(long nPos, long n)
 
 // ---- measuring ---------------------------------------------------------------------------
 
-// A screen DC for one scope.
-struct CScreenDC
-{
-    HDC m_hdc;
-    explicit CScreenDC(BOOL bNeeded) : m_hdc(bNeeded ? ::GetDC(nullptr) : nullptr) {}
-    ~CScreenDC() { if (m_hdc) ::ReleaseDC(nullptr, m_hdc); }
-};
-
-// The DC widths are measured in, with m_pFont selected: the back buffer's,
-// or a screen DC before the first paint. The font is put back before the
-// screen DC goes (members die in reverse order).
-struct CMeasureDC
-{
-    CScreenDC m_screen;
-    HDC m_hdc;
-    CDCSelect m_sel;
-    CMeasureDC(HDC hdc, CFont* pFont)
-        : m_screen(!hdc), m_hdc(hdc ? hdc : m_screen.m_hdc), m_sel(m_hdc, CGdiObject::SafeHandle(pFont)) {}
-};
-
 long CWG_Text::TextWidth(long n)
 {
     const long nLen = m_strText.GetLength();
@@ -351,10 +290,10 @@ void CWG_Text::SyncWidths()
 long CWG_Text::ByteWidth(BYTE b)
 {
     SyncWidths();
-    if (m_pWidths->anByte[b] >= 0)
-        return m_pWidths->anByte[b];
+    if (m_pWidths->chars.m_anByte[b] >= 0)
+        return m_pWidths->chars.m_anByte[b];
     CMeasureDC dc(m_pBGDC->m_hDC, m_pFont);
-    return m_pWidths->Byte(dc.m_hdc, b);
+    return m_pWidths->chars.Byte(dc.m_hdc, b);
 }
 
 // ---- painting and reporting -----------------------------------------------------------------
@@ -497,7 +436,7 @@ void CWG_Text::CountCur(CPoint pt)
     for (long i = 0; i < nLen; ++i)
         ByteWidth((BYTE)s[i]);
     const std::vector<int>& P = m_pWidths->vPrefix;
-    const int* B = m_pWidths->anByte;
+    const int* B = m_pWidths->chars.m_anByte;
     if (x < B[(BYTE)s[0]] / 2)
     {
         m_nCaret = 0;
@@ -562,7 +501,13 @@ void CWG_Text::OnKeyDown(UINT nChar)
             {
                 m_nCaret = PrevStop(m_nCaret);
                 if (m_nScrollX + TextWidth(m_nCaret) < TEXT_X)
+                {
                     m_nScrollX = -TextWidth(m_nCaret - 1);
+                    // Narrower than a byte and the margin: the caret stays
+                    // inside the right edge, as typing leaves it.
+                    if (m_nScrollX + TextWidth(m_nCaret) + TEXT_X > Width())
+                        ScrollCaretToRightEdge();
+                }
             }
         }
         else
@@ -776,16 +721,7 @@ void CWG_Text::OnButtonDown(CPoint point, long nButton)
 
 void CWG_Text::PopupMenu(CPoint point)
 {
-    if (!m_pParent || !m_pParent->m_hWnd || !m_Menu.m_hWnd)
-        return;
-    m_pParent->ClientToScreen(&point);
-    // Undo, cut, copy and delete need a selection; paste and the
-    // separators are always enabled.
-    for (long nRow : { CWG_TextMenu::ROW_UNDO, CWG_TextMenu::ROW_CUT, CWG_TextMenu::ROW_COPY,
-                       CWG_TextMenu::ROW_DELETE })
-        m_Menu.EnableButton(nRow, m_bSelected);
-    m_Menu.EnableButton(CWG_TextMenu::ROW_SELECT_ALL, m_nLength > 0);
-    m_Menu.Popup(&point);
+    m_Menu.PopupFor(m_pParent, point, m_bSelected, m_nLength > 0);
 }
 
 void CWG_Text::OnMouseMove(CPoint point)

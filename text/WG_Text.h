@@ -17,6 +17,9 @@
 //    empty. Pasted CR, LF and tabs are kept as bytes, without limit.
 //  - A text changed behind the element's back (GetTextStrAddress) is taken
 //    as it is at the next event: the caret and selection are clamped to it.
+//  - A field narrower than a character and its 3-pixel margin: Left that
+//    scrolls puts the caret 2 pixels inside the right edge (as typing does)
+//    instead of past it.
 //  - A selection anchor left from before an edit (a Shift-click or a drag
 //    extends from it) goes to the start of the character it now falls in.
 #pragma once

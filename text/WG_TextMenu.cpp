@@ -1,5 +1,6 @@
 #include "WG_TextMenu.h"
 #include "VRK_WG.h"
+#include "VRK_WGPANEL.h"
 #include <string.h>
 
 // ---- the edit menu ---------------------------------------------------------------------
@@ -31,6 +32,17 @@ int CWG_TextMenu::CreateFor(CWnd* pParent, CVRK_WG* pOwner)
     for (int i = 0; i < ROWS; ++i)
         astr[i] = s_pszCaptions[i];
     return Create(pParent, KIND_FREE, astr, ROWS, 0);
+}
+
+void CWG_TextMenu::PopupFor(CVRK_WGPANEL* pPanel, CPoint point, BOOL bSelection, BOOL bHasText)
+{
+    if (!pPanel || !pPanel->m_hWnd || !m_hWnd)
+        return;
+    pPanel->ClientToScreen(&point);
+    for (long nRow : { ROW_UNDO, ROW_CUT, ROW_COPY, ROW_DELETE })
+        EnableButton(nRow, bSelection);
+    EnableButton(ROW_SELECT_ALL, bHasText);
+    Popup(&point);
 }
 
 void CWG_TextMenu::OnLButtonDown(UINT nFlags, CPoint point)

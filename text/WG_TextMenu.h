@@ -31,6 +31,10 @@ public:
     // Creates the hidden menu as a free-standing one on pParent's window,
     // reporting to pOwner. Returns Create's result.
     int CreateFor(CWnd* pParent, CVRK_WG* pOwner);
+    // Pops the menu up at ptPanel (pPanel's client coordinates) with its
+    // rows enabled for the owner's state: undo, cut, copy and delete need a
+    // selection, select all a text; paste and the separators always stay.
+    void PopupFor(CVRK_WGPANEL* pPanel, CPoint ptPanel, BOOL bSelection, BOOL bHasText);
 
 protected:
     // A click on an enabled row closes the menu and then delivers its

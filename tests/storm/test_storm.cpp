@@ -777,6 +777,26 @@ public:
         return "";
     }
 
+    // A text area current, focused and usable: after a key or a character
+    // it shows the row that holds its caret.
+    CWG_TextArea* CurrentArea()
+    {
+        CWG_TextArea* a = m_panel.m_nNowWG >= 0 ? dynamic_cast<CWG_TextArea*>(m_panel.m_pWG[m_panel.m_nNowWG]) : nullptr;
+        return a && a->m_bFocus && a->m_bVisible && a->m_bEnable ? a : nullptr;
+    }
+    std::string AreaCaretRowShown(CWG_TextArea* pBefore)
+    {
+        const int k = m_nLastKind;
+        if (!pBefore || pBefore != CurrentArea() || !(k == 8 || (k >= 10 && k <= 12) || k == 26))
+            return "";
+        const CWG_TextArea* a = pBefore;
+        if (a->m_nShowRows >= 1 && !a->m_bDragging && !a->m_bThumbDragging &&
+            (a->m_nCaretRow < a->m_nFirstRow || a->m_nCaretRow >= a->m_nFirstRow + a->m_nShowRows))
+            return Fmt("text area %ld: caret row %ld outside the shown rows %ld..%ld", a->m_nIndex, a->m_nCaretRow,
+                       a->m_nFirstRow, a->m_nFirstRow + a->m_nShowRows - 1);
+        return "";
+    }
+
     std::string Recent() const
     {
         std::string s;
@@ -828,6 +848,7 @@ TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)
             // Keys through the pump close the panel's open menu instead.
             const bool bPanelMenu = storm.m_panel.m_pPopMenu != nullptr;
             CWG_Text* pInView = storm.TextInView();
+            CWG_TextArea* pAreaBefore = storm.CurrentArea();
             Expect e = storm.Event(i);
             if (bPanelMenu)
                 e.bActive = false;
@@ -853,6 +874,8 @@ TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)
             err = storm.Check(e, nPreOwner);
             if (err.empty() && e.bActive)
                 err = storm.CaretStillInView(pInView);
+            if (err.empty() && e.bActive)
+                err = storm.AreaCaretRowShown(pAreaBefore);
             if (!err.empty())
             {
                 FAIL() << "seed " << seed << ", host \"" << hosts[h].name << "\", event " << i << ": "

@@ -87,6 +87,39 @@ inline std::string TextRules(const CVRK_WG* pWG)
     return "";
 }
 
+// The text area: caret and selection ends on character boundaries inside
+// the laid-out text, the layout's values in range.
+inline std::string TextAreaRules(const CVRK_WG* pWG)
+{
+    CWG_TextArea* a = const_cast<CWG_TextArea*>(static_cast<const CWG_TextArea*>(pWG));   // IfInCN is not const
+    const long nReach = a->ReachEnd();
+    for (long i : { a->m_nCaret, a->m_nSelAnchor, a->m_nSelEnd })
+        if (i < 0 || i > nReach || a->IfInCN(i))
+            return "caret " + std::to_string(a->m_nCaret) + " or selection " + std::to_string(a->m_nSelAnchor) + ".." +
+                   std::to_string(a->m_nSelEnd) + " outside the text or inside a character (reach " +
+                   std::to_string(nReach) + ")";
+    if (nReach > a->m_strText.GetLength() || a->m_nRowCount < 0 || a->m_nRowCount > CWG_TextArea::ROW_LIMIT + 1)
+        return "layout past the text: reach " + std::to_string(nReach) + ", rows " + std::to_string(a->m_nRowCount);
+    return "";
+}
+
+// The time text keeps its format: digits, the three words, a space and a
+// colon, each in its place.
+inline std::string TimeTextRules(const CVRK_WG* pWG)
+{
+    const CWG_TimeText* t = static_cast<const CWG_TimeText*>(pWG);
+    const std::string s((LPCSTR)t->m_strTime, t->m_strTime.GetLength());
+    const std::string want = std::string(t->m_nYearOffset ? "dddd" : "dd") + "\xC4\xEA" "dd\xD4\xC2" "dd\xC8\xD5" " dd:dd";
+    bool ok = s.size() == want.size();
+    for (size_t i = 0; ok && i < s.size(); ++i)
+        ok = want[i] == 'd' ? (s[i] >= '0' && s[i] <= '9') : s[i] == want[i];
+    if (!ok)
+        return "time text left its format: " + s;
+    if (t->m_nNowPart < -1 || t->m_nNowPart > 4)
+        return "part " + std::to_string(t->m_nNowPart) + " out of -1..4";
+    return "";
+}
+
 inline const std::vector<ElementKind>& ElementKinds()
 {
     static const std::vector<ElementKind> s_kinds = {
@@ -230,6 +263,24 @@ inline const std::vector<ElementKind>& ElementKinds()
               return t;
           },
           "EDIT", ES_AUTOHSCROLL | ES_PASSWORD | WS_BORDER, "pw\xD6\xD0", TextRules },
+        { "text area", 160, 70,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_TextArea* a = new CWG_TextArea;
+              a->Create(p, x, y, w, h);
+              a->SetTextStr("Area \xD6\xD0\xCE\xC4 text\rsecond row wraps past the width of the area\rthird");
+              return a;
+          },
+          "EDIT", ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER,
+          "Area \xD6\xD0\xCE\xC4 text\r\nsecond row wraps past the width of the area\r\nthird", TextAreaRules },
+        { "time text", 150, 21,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              // The two formats in turn.
+              static int s_nMade = 0;
+              CWG_TimeText* t = new CWG_TimeText;
+              t->Create(p, x, y, w, h, s_nMade++ & 1);
+              return t;
+          },
+          nullptr, 0, nullptr, TimeTextRules },
     };
     return s_kinds;
 }

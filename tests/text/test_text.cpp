@@ -658,6 +658,18 @@ TEST_F(Text, PasswordKeepsBothStringsInStep)
     }
 }
 
+// A field narrower than a letter and its margin keeps the caret inside
+// when Left scrolls.
+TEST_F(Text, NarrowFieldKeepsTheCaretInside)
+{
+    m_t.NewWH(4, 21);
+    Put(m_t, "abcdef", 5);
+    Play(m_panel, "k39 k37");
+    EXPECT_EQ(5, m_t.m_nCaret);
+    EXPECT_GE(m_t.m_nCaretX, 0);
+    EXPECT_LE(m_t.m_nCaretX, 4);
+}
+
 // A field with Chinese and Latin text, a selection over one Chinese
 // character and the caret after it, focused.
 TEST_F(Text, Looks)
