@@ -10,6 +10,8 @@
 #include "WG_Text.h"
 #include "WG_PassWord.h"
 #include "WG_List.h"
+#include "WG_TextArea.h"
+#include "WG_TimeText.h"
 #include <ole2.h>
 #include <oleacc.h>
 #include <algorithm>
@@ -83,6 +85,30 @@ void PassWordField(CVRK_WG* p, Facts& f)
         f.dwState |= STATE_SYSTEM_READONLY;
 }
 
+// The multi-line area reads like a text field, its line breaks (a lone
+// 0x0D inside) given out as CR LF, as clients expect of Windows text; the
+// time text is its formatted date and time.
+void AreaField(CVRK_WG* p, Facts& f)
+{
+    CWG_TextArea* pArea = static_cast<CWG_TextArea*>(p);
+    CString strText = pArea->m_strText;
+    strText.Replace("\r", "\r\n");
+    f.strName = pArea->m_strHint.IsEmpty() ? strText : pArea->m_strHint;
+    f.strValue = strText;
+    f.bHasValue = TRUE;
+    if (pArea->m_bReadOnly)
+        f.dwState |= STATE_SYSTEM_READONLY;
+}
+
+void TimeField(CVRK_WG* p, Facts& f)
+{
+    CWG_TimeText* pTime = static_cast<CWG_TimeText*>(p);
+    f.strName = f.strValue = pTime->m_strTime;
+    f.bHasValue = TRUE;
+    if (pTime->m_bReadOnly)
+        f.dwState |= STATE_SYSTEM_READONLY;
+}
+
 void Nothing(CVRK_WG*, Facts&) {}
 
 // A new element class is one row: its class test, its MSAA role, its
@@ -109,6 +135,8 @@ const Kind s_kinds[] = {
     { Is<CWG_PassWord>,    ROLE_SYSTEM_TEXT,        ACT_NONE,   PassWordField, FALSE },
     { Is<CWG_Text>,        ROLE_SYSTEM_TEXT,        ACT_NONE,   TextField, FALSE },
     { Is<CWG_List>,        ROLE_SYSTEM_LIST,        ACT_NONE,   Nothing, TRUE },
+    { Is<CWG_TextArea>,    ROLE_SYSTEM_TEXT,        ACT_NONE,   AreaField, FALSE },
+    { Is<CWG_TimeText>,    ROLE_SYSTEM_TEXT,        ACT_NONE,   TimeField, FALSE },
 };
 
 // An element of a class not in the table (an application's own) is a

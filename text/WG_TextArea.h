@@ -38,6 +38,11 @@
 #include "VRK_WG.h"
 #include "WG_TextMenu.h"
 
+// CWG_TextArea: the multi-line edit field for GBK byte strings, wrapped into
+// rows with its own scroll bar. Create it with the panel, position and
+// size; SetTextStr sets the text (0x0D between lines). Reports 7 to the
+// panel's OnWGCommand after every character except Ctrl+A; the limits and
+// bad input are at the top of this file.
 class WG_API CWG_TextArea : public CVRK_WG
 {
 public:

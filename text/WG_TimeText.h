@@ -17,6 +17,10 @@
 #pragma once
 #include "VRK_WG.h"
 
+// CWG_TimeText: a date-time field edited part by part. Create it with the
+// panel, position, size and the year format (nonzero: two digits);
+// SetTime/GetTime exchange a SYSTEMTIME. Reports to the panel's OnWGCommand:
+// 7 after a digit, 6 after a double-click set the local time.
 class WG_API CWG_TimeText : public CVRK_WG
 {
 public:

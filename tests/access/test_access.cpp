@@ -167,6 +167,7 @@ TEST_F(Access, EveryKindHasItsRoleNameStateAndPlace)
         { "label button on release", ROLE_SYSTEM_PUSHBUTTON },
         { "caption button", ROLE_SYSTEM_PUSHBUTTON }, { "list", ROLE_SYSTEM_LIST },
         { "text", ROLE_SYSTEM_TEXT },            { "password", ROLE_SYSTEM_TEXT },
+        { "text area", ROLE_SYSTEM_TEXT },       { "time text", ROLE_SYSTEM_TEXT },
     };
     std::vector<const wgkinds::ElementKind*> kinds;
     long y = 2;
