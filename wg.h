@@ -28,3 +28,7 @@
 #include "text/WG_TextMenu.h"
 #include "text/WG_Text.h"
 #include "text/WG_PassWord.h"
+#include "core/WGTimerService.h"
+#include "controls/WG_ImageButton.h"
+#include "controls/WG_ProgressBar.h"
+#include "controls/WG_Signs.h"
