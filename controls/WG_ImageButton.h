@@ -56,7 +56,10 @@ public:
     CWG_ActImgButton** m_ppGroup;        // the group's variable: its checked button
     int m_bDisabledFrame;       // disabled: the frame after the last state frame
     CString m_strCaption;       // centred over the frame
-    CWG_Tip* m_pTip;            // shown while hovered, with m_strTip; not owned
+    // Shown while hovered, with m_strTip; not owned. The hovered button
+    // holds the panel's capture, so the tip must be one that other
+    // controls show and hide (setShowAndHideByOtherControl).
+    CWG_Tip* m_pTip;
     CString m_strTip;
 
     CWG_ActImgButton();
