@@ -17,7 +17,7 @@ void CWGWorkerGate::Open() { ::ReleaseSRWLockExclusive(&s_gate); }
 CWGTimerService::CWGTimerService()
     : m_bRunning(TRUE), m_pEntries(m_inline), m_nCapacity(INLINE_ENTRIES), m_nCount(0),
       m_hWake(::CreateEventA(nullptr, FALSE, FALSE, nullptr)), m_pCalling(nullptr), m_nWorkerId(0),
-      m_nTicks(0)
+      m_nTicks(0), m_nPasses(0)
 {
 }
 
@@ -114,6 +114,7 @@ void CWGTimerService::Run(long)
     m_nWorkerId = ::GetCurrentThreadId();
     while (m_bRunning)
     {
+        ::InterlockedIncrement(&m_nPasses);
         CVRK_WGLock lock(&m_cs, FALSE);
         // Stop holds m_cs while it waits for this thread: take it only when
         // free, else skip this pass.

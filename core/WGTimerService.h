@@ -56,8 +56,10 @@ public:
     void SetTimer(CVRK_WG* pWG, long nId, long nPeriod);
     // Removes the entry of pWG and nId, waiting for its running tick.
     void KillTimer(CVRK_WG* pWG, long nId);
-    // Number of ticks delivered so far (for measurements).
+    // Ticks delivered and passes of the worker's loop so far (for
+    // measurements: an idle service makes no passes).
     LONG TickCount() const { return m_nTicks; }
+    LONG PassCount() const { return m_nPasses; }
 
     virtual void Run(long nArg);
     virtual void RequestStop();
@@ -70,4 +72,5 @@ private:
     CVRK_WG* volatile m_pCalling;      // element whose OnTimer runs on the worker now
     volatile DWORD m_nWorkerId;
     volatile LONG m_nTicks;
+    volatile LONG m_nPasses;
 };
