@@ -355,6 +355,11 @@ void CWG_StandBrowse::OnButtonDown(CPoint point, long)
     const long dx = point.x - m_rect.left, dy = point.y - m_rect.top;
     if (!m_pParent || dx >= KNOB_W)
         return;
+    // A press without a release before it (the release went elsewhere)
+    // ends the drag or walk in progress.
+    if (m_bMoving && m_pParent->m_hWnd)
+        ::KillTimer(m_pParent->m_hWnd, m_nIndex);
+    m_bDragging = m_bMoving = 0;
     if (dx > 0 && dy > m_nKnobY && dy < m_nKnobY + KNOB_H)
     {
         m_nDragOffset = dy - m_nKnobY;
