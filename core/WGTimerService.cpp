@@ -135,10 +135,11 @@ void CWGTimerService::Run(long)
                 pDue = e.pWG;
                 hWnd = e.hWnd;
                 // Each entry keeps its own schedule, so its ticks keep the
-                // period on average; one that fell a whole period behind
-                // (a long paint, a busy machine) starts again from now.
+                // period on average: a few late ticks (a long paint, a busy
+                // machine) are made up at once; one that fell farther
+                // behind starts again from now.
                 e.nDue += (LONGLONG)e.nPeriod * 1000;
-                if (e.nDue <= now)
+                if (e.nDue <= now - (LONGLONG)e.nPeriod * 1000 * CATCH_UP_PERIODS)
                     e.nDue = now + (LONGLONG)e.nPeriod * 1000;
             }
             const LONGLONG nLeft = e.nDue - now;
@@ -160,7 +161,9 @@ void CWGTimerService::Run(long)
             continue;
         }
         lock.Unlock();
-        // Waits are in whole milliseconds: round up, never wake early.
-        ::WaitForSingleObject(m_hWake, nWait < 0 ? INFINITE : (DWORD)((nWait + 999) / 1000));
+        // Waits are in whole milliseconds and tend to last a little longer:
+        // wait the whole milliseconds left (at least one), then look again.
+        const DWORD nMs = nWait < 0 ? INFINITE : nWait < 1000 ? 1 : (DWORD)(nWait / 1000);
+        ::WaitForSingleObject(m_hWake, nMs);
     }
 }

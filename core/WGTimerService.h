@@ -38,7 +38,8 @@ public:
         long nPeriod;       // milliseconds
         LONGLONG nDue;      // microseconds on the service's clock
     };
-    enum { INLINE_ENTRIES = 32, GROW_BY = 32 };
+    // A tick late by up to CATCH_UP_PERIODS periods is made up.
+    enum { INLINE_ENTRIES = 32, GROW_BY = 32, CATCH_UP_PERIODS = 10 };
 
     // ---- data (the table is guarded by m_cs)
     volatile BOOL m_bRunning;          // cleared by RequestStop
