@@ -13,7 +13,9 @@
 //
 // CWGWorkerGate: ticks into elements run inside the gate (shared); a
 // dying panel closes it while it lets go of its elements, so no tick is
-// inside one of them, nor reaches the panel, once the panel has gone.
+// inside one of them, nor reaches the panel, once the panel has gone. A
+// running tick may wait for its panel's lock, so a panel must not be
+// destroyed by a thread that holds a panel's lock.
 #pragma once
 #include "WGThread.h"
 
