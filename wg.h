@@ -30,3 +30,7 @@
 #include "text/WG_PassWord.h"
 #include "text/WG_TextArea.h"
 #include "text/WG_TimeText.h"
+#include "core/WGTimerService.h"
+#include "controls/WG_ImageButton.h"
+#include "controls/WG_ProgressBar.h"
+#include "controls/WG_Signs.h"

@@ -1,4 +1,5 @@
 #include "VRK_WGPANEL.h"
+#include "WGTimerService.h"
 #include "VRK_WG.h"
 #include "WGStyleCenter.h"
 #include "WGSkin.h"
@@ -66,13 +67,17 @@ CVRK_WGPANEL::~CVRK_WGPANEL()
     // The elements of a derived panel may already be gone (members die
     // before this destructor runs), and the window's last messages (focus
     // loss above all) must not reach them: let go of every element first,
-    // then of the window.
+    // then of the window. A tick on a worker thread (a progress bar's) may
+    // be inside an element: the gate waits for it and keeps the next out
+    // until the elements no longer know this panel.
+    CWGWorkerGate::Close();
     for (long i = 0; i < m_nWGCount; ++i)
     {
         if (m_pWG[i])
             m_pWG[i]->m_pParent = nullptr;
         m_pWG[i] = nullptr;
     }
+    CWGWorkerGate::Open();
     m_nNowWG = m_nMouseWG = -1;
     m_pLastWG = nullptr;
     // Screen readers may hold accessible objects of this panel for longer.

@@ -12,6 +12,9 @@
 #include "WG_List.h"
 #include "WG_TextArea.h"
 #include "WG_TimeText.h"
+#include "WG_ImageButton.h"
+#include "WG_ProgressBar.h"
+#include "WG_Signs.h"
 #include <ole2.h>
 #include <oleacc.h>
 #include <algorithm>
@@ -109,6 +112,67 @@ void TimeField(CVRK_WG* p, Facts& f)
         f.dwState |= STATE_SYSTEM_READONLY;
 }
 
+// A picture button with a check or radio mode reads as checked while it
+// shows its pressed frame; its name is its caption, else its tip.
+void PictureButton(CVRK_WG* p, Facts& f)
+{
+    CWG_ActImgButton* pButton = static_cast<CWG_ActImgButton*>(p);
+    f.strName = pButton->m_strCaption.IsEmpty() ? pButton->m_strTip : pButton->m_strCaption;
+    if ((pButton->m_bCheckMode || pButton->m_bRadioMode) && pButton->m_nState == CWG_ActImgButton::PRESSED)
+        f.dwState |= STATE_SYSTEM_CHECKED;
+}
+
+CString Percent(long n)
+{
+    CString s;
+    s.Format("%ld%%", n);
+    return s;
+}
+
+// The percentage drawn now (a worker-thread bar moves it under the lock
+// these functions run in), followed by the bar's word.
+void ProgressValue(CVRK_WG* p, Facts& f)
+{
+    CWG_ProgressBar* pBar = static_cast<CWG_ProgressBar*>(p);
+    f.strName = pBar->m_strText;
+    f.strValue = Percent(pBar->m_nShown);
+    f.bHasValue = TRUE;
+    f.dwState |= STATE_SYSTEM_READONLY;
+}
+
+void GearState(CVRK_WG* p, Facts& f)
+{
+    if (static_cast<CWG_LoopGear*>(p)->m_bRunning)
+        f.dwState |= STATE_SYSTEM_BUSY;
+}
+
+void SliderValue(CVRK_WG* p, Facts& f)
+{
+    CWG_StandBrowse* pSlider = static_cast<CWG_StandBrowse*>(p);
+    f.strName = pSlider->m_strCaption;
+    f.strValue = Percent(pSlider->m_nValue);
+    f.bHasValue = TRUE;
+}
+
+void LegendState(CVRK_WG* p, Facts& f)
+{
+    CWG_CurveSign* pSign = static_cast<CWG_CurveSign*>(p);
+    f.strName = pSign->m_strCaption;
+    if (pSign->m_bOn)
+        f.dwState |= STATE_SYSTEM_CHECKED;
+}
+
+// The card: its title as the name, its three lines as the value.
+void CardText(CVRK_WG* p, Facts& f)
+{
+    CWG_Notify* pCard = static_cast<CWG_Notify*>(p);
+    f.strName = pCard->m_strTitle;
+    f.strValue = pCard->m_strLabel1 + " " + pCard->m_strValue1 + "\r\n" + pCard->m_strLabel2 + " " +
+                 pCard->m_strValue2 + "\r\n" + pCard->m_strLabel3 + " " + pCard->m_strValue3;
+    f.bHasValue = TRUE;
+    f.dwState |= STATE_SYSTEM_READONLY;
+}
+
 void Nothing(CVRK_WG*, Facts&) {}
 
 // A new element class is one row: its class test, its MSAA role, its
@@ -137,6 +201,13 @@ const Kind s_kinds[] = {
     { Is<CWG_List>,        ROLE_SYSTEM_LIST,        ACT_NONE,   Nothing, TRUE },
     { Is<CWG_TextArea>,    ROLE_SYSTEM_TEXT,        ACT_NONE,   AreaField, FALSE },
     { Is<CWG_TimeText>,    ROLE_SYSTEM_TEXT,        ACT_NONE,   TimeField, FALSE },
+    { Is<CWG_ImageButton>, ROLE_SYSTEM_PUSHBUTTON,  ACT_PRESS,  Nothing, FALSE },
+    { Is<CWG_ActImgButton>, ROLE_SYSTEM_PUSHBUTTON, ACT_PRESS,  PictureButton, FALSE },
+    { Is<CWG_ProgressBar>, ROLE_SYSTEM_PROGRESSBAR, ACT_NONE,   ProgressValue, FALSE },
+    { Is<CWG_LoopGear>,    ROLE_SYSTEM_ANIMATION,   ACT_NONE,   GearState, FALSE },
+    { Is<CWG_StandBrowse>, ROLE_SYSTEM_SLIDER,      ACT_NONE,   SliderValue, FALSE },
+    { Is<CWG_CurveSign>,   ROLE_SYSTEM_CHECKBUTTON, ACT_TOGGLE, LegendState, FALSE },
+    { Is<CWG_Notify>,      ROLE_SYSTEM_STATICTEXT,  ACT_NONE,   CardText, FALSE },
 };
 
 // An element of a class not in the table (an application's own) is a

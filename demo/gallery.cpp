@@ -14,6 +14,7 @@
 #include "gallery_lists.h"
 #include "gallery_menus.h"
 #include "gallery_text.h"
+#include "gallery_busy.h"
 #include "gallery_probe.h"
 #include <string.h>
 #include <algorithm>
@@ -28,7 +29,7 @@ class CGalleryPanel : public CVRK_WGPANEL
 public:
     // The page column down the left side, its separator and the pages' area.
     enum { NAV_X = 12, NAV_Y = 20, NAV_W = 80, NAV_H = 20, NAV_STEP = 26, SEPARATOR_X = 100, PAGE_X = 120, PAGE_Y = 30 };
-    enum { PAGES = 6 };
+    enum { PAGES = 7 };
 
     CGalleryButtons m_buttons;
     CGalleryChoices m_choices;
@@ -36,7 +37,8 @@ public:
     CGalleryMenus m_menus;
     CGalleryText m_text;
     CGalleryLists m_lists;
-    CGalleryPage* const m_pages[PAGES] = { &m_buttons, &m_choices, &m_windows, &m_menus, &m_text, &m_lists };
+    CGalleryBusy m_busy;
+    CGalleryPage* const m_pages[PAGES] = { &m_buttons, &m_choices, &m_windows, &m_menus, &m_text, &m_lists, &m_busy };
     CWG_LabelButton m_lnkPage[PAGES];
     int m_nPage = -1;
 

@@ -12,6 +12,7 @@
 #include "gallery_menus.h"
 #include "gallery_text.h"
 #include "gallery_windows.h"
+#include "gallery_busy.h"
 #include <oleacc.h>
 #include <map>
 #include <memory>
@@ -168,6 +169,10 @@ TEST_F(Access, EveryKindHasItsRoleNameStateAndPlace)
         { "caption button", ROLE_SYSTEM_PUSHBUTTON }, { "list", ROLE_SYSTEM_LIST },
         { "text", ROLE_SYSTEM_TEXT },            { "password", ROLE_SYSTEM_TEXT },
         { "text area", ROLE_SYSTEM_TEXT },       { "time text", ROLE_SYSTEM_TEXT },
+        { "image button", ROLE_SYSTEM_PUSHBUTTON }, { "active image button", ROLE_SYSTEM_PUSHBUTTON },
+        { "progress bar", ROLE_SYSTEM_PROGRESSBAR }, { "progress bar on a worker", ROLE_SYSTEM_PROGRESSBAR },
+        { "loop gear", ROLE_SYSTEM_ANIMATION },  { "stand browse", ROLE_SYSTEM_SLIDER },
+        { "curve sign", ROLE_SYSTEM_CHECKBUTTON }, { "information card", ROLE_SYSTEM_STATICTEXT },
     };
     std::vector<const wgkinds::ElementKind*> kinds;
     long y = 2;
@@ -349,6 +354,7 @@ TEST_F(Access, EveryGalleryPageIsWalkable)
         std::unique_ptr<CGalleryPage>(new CGalleryButtons), std::unique_ptr<CGalleryPage>(new CGalleryChoices),
         std::unique_ptr<CGalleryPage>(new CGalleryLists),   std::unique_ptr<CGalleryPage>(new CGalleryMenus),
         std::unique_ptr<CGalleryPage>(new CGalleryText),    std::unique_ptr<CGalleryPage>(new CGalleryWindows),
+        std::unique_ptr<CGalleryPage>(new CGalleryBusy),
     };
     m_host.MoveWindow(0, 0, 900, 700);
     m_panel.MoveWindow(0, 0, 900, 700);

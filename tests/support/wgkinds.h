@@ -281,6 +281,107 @@ inline const std::vector<ElementKind>& ElementKinds()
               return t;
           },
           nullptr, 0, nullptr, TimeTextRules },
+        { "image button", 21, 22,
+          // Sized by its picture (skin 3007 stands in for the application's).
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_ImageButton* b = new CWG_ImageButton;
+              b->m_bNotifyUp = (x / 8) % 2;
+              b->Create(p, 3007, x, y);
+              return b;
+          },
+          nullptr, 0, nullptr,
+          [](const CVRK_WG* pWG) -> std::string {
+              const CWG_ImageButton* b = static_cast<const CWG_ImageButton*>(pWG);
+              if (b->m_bPressed && !b->m_bNotifyUp)
+                  return "held without reporting the release";
+              return "";
+          } },
+        { "active image button", 56, 34,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              // Four frames of the check box skin, a check button every
+              // other place, mirrored now and then, with a caption.
+              CWG_ActImgButton* b = new CWG_ActImgButton;
+              b->m_strCaption = "Go";
+              b->m_bDisabledFrame = 1;
+              b->Create(p, 3004, 3, x, y, w, h, 28, 17, (x / 8) % 2, (y / 8) % 2);
+              return b;
+          },
+          nullptr, 0, nullptr,
+          [](const CVRK_WG* pWG) -> std::string {
+              const CWG_ActImgButton* b = static_cast<const CWG_ActImgButton*>(pWG);
+              if (b->m_nState < 0 || b->m_nState > 2)
+                  return "state out of its frames";
+              if (b->m_ppGroup && *b->m_ppGroup && *b->m_ppGroup != b)
+                  return "a group of one checked through another button";
+              return "";
+          } },
+        { "progress bar", 160, 27,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_ProgressBar* b = new CWG_ProgressBar;
+              b->Create(p, x, y, w, FALSE);
+              b->SetProgressQuiet(70);
+              return b;
+          },
+          nullptr, 0, nullptr, nullptr },
+        { "progress bar on a worker", 160, 27,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_ProgressBar* b = new CWG_ProgressBar;
+              b->m_strText = "busy";
+              b->Create(p, x, y, w, TRUE);
+              b->SetProgressQuiet(100);
+              return b;
+          },
+          nullptr, 0, nullptr,
+          [](const CVRK_WG* pWG) -> std::string {
+              const CWG_ProgressBar* b = static_cast<const CWG_ProgressBar*>(pWG);
+              const long n = b->m_nShown;   // read once: the worker moves it
+              if (n < 0 || n > 100)
+                  return "shown percentage outside 0..100";
+              return "";
+          } },
+        { "loop gear", 90, 80,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_LoopGear* g = new CWG_LoopGear;
+              g->Create(p, x, y, w, h);
+              return g;
+          },
+          nullptr, 0, nullptr,
+          [](const CVRK_WG* pWG) -> std::string {
+              const long n = static_cast<const CWG_LoopGear*>(pWG)->m_nFrame;
+              return n < 0 || n > 2 ? "frame outside 0..2" : "";
+          } },
+        { "stand browse", 58, 127,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_StandBrowse* s = new CWG_StandBrowse;
+              s->m_nUpperScale = 3;
+              s->Create(p, "Zoom", x, y);
+              return s;
+          },
+          nullptr, 0, nullptr,
+          [](const CVRK_WG* pWG) -> std::string {
+              const CWG_StandBrowse* s = static_cast<const CWG_StandBrowse*>(pWG);
+              return s->m_bDragging && s->m_bMoving ? "dragging and walking at once" : "";
+          } },
+        { "curve sign", 47, 17,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              static CPen s_outline(PS_SOLID, 3, 0xC0C0C0), s_curve(PS_SOLID, 1, 0x0000FF);
+              CWG_CurveSign* c = new CWG_CurveSign;
+              c->m_strCaption = "Curve";
+              c->Create(p, x, y, (x / 8) % 2 ? &s_outline : nullptr, &s_curve);
+              return c;
+          },
+          nullptr, 0, nullptr, nullptr },
+        { "information card", 100, 102,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              static CString s_labels[3] = { "Speed", "Done", "Left" };
+              CString title = "Copying", v1 = "12 MB/s", v2 = "40%", v3 = "3 min";
+              CWG_Notify* n = new CWG_Notify;
+              n->Create(p, s_labels, x, y);
+              n->SetContent(&title, &v1, &v2, &v3);
+              n->m_bVisible = (y / 8) % 2;
+              return n;
+          },
+          nullptr, 0, nullptr, nullptr },
     };
     return s_kinds;
 }
