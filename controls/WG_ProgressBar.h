@@ -83,6 +83,7 @@ public:
     // application's. A picture without a whole frame (or none) shows
     // nothing and the gear stands still.
     long FrameCount() const;
+    BOOL IsRunning() const { return m_bRunning; }   // between the first draw or Resume and Pause
 
     virtual void CreateMyBGDC(CDC* pDC);
     virtual void OnTimer();

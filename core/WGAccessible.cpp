@@ -142,7 +142,7 @@ void ProgressValue(CVRK_WG* p, Facts& f)
 
 void GearState(CVRK_WG* p, Facts& f)
 {
-    if (static_cast<CWG_LoopGear*>(p)->m_bRunning)
+    if (static_cast<CWG_LoopGear*>(p)->IsRunning())
         f.dwState |= STATE_SYSTEM_BUSY;
 }
 
