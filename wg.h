@@ -28,3 +28,7 @@
 #include "text/WG_TextMenu.h"
 #include "text/WG_Text.h"
 #include "text/WG_PassWord.h"
+#include "controls/WG_ComboList.h"
+#include "controls/WG_Combo.h"
+#include "lists/WG_EditList.h"
+#include "lists/WG_EditListAddDelete.h"
