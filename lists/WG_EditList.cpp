@@ -113,19 +113,24 @@ void CWG_EditList::OnHiddenEditBuffer()
 void CWG_EditList::AfterLoadData()
 {
     CWG_List::AfterLoadData();
-    if (!m_Editor.m_bVisible)
-        return;
-    // Its row went away, scrolled out of view or moved under it: no repaint
-    // of its own, the list is being painted over it.
+    HideStrayEditor(m_nRowCount);   // the application's rows, before any footer joins
+}
+
+// Its row went away, scrolled out of view or moved from under it: hidden,
+// with no repaint of its own (the list is being painted over it).
+void CWG_EditList::HideStrayEditor(long nRows)
+{
     const long nShow = m_nEditRow - m_nFirstRow;
-    if (m_nEditRow < 0 || m_nEditRow >= m_nRowCount || nShow < 0 || nShow >= m_nShowRows ||
-        m_Editor.m_rect.top != m_rect.top + nShow * m_nRowHeight + EDITOR_TOP)
+    if (m_Editor.m_bVisible &&
+        (m_nEditRow < 0 || m_nEditRow >= nRows || nShow < 0 || nShow >= m_nShowRows ||
+         m_Editor.m_rect.top != m_rect.top + nShow * m_nRowHeight + EDITOR_TOP))
         m_Editor.m_bVisible = FALSE;
 }
 
 void CWG_EditList::CreateMyBGDC(CDC* pDC)
 {
     CWG_List::CreateMyBGDC(pDC);
+    HideStrayEditor(DataRows());   // again: the paint may have brought the first row within the rows
     CWG_EditListEditor& e = m_Editor;
     if (!e.m_bVisible || e.m_bRecreateBitmap || !e.m_bmpBG.m_hObject || !e.m_bDCCreated || !m_bmpBG.m_hObject)
         return;

@@ -91,5 +91,6 @@ protected:
 
 private:
     void StepTo(long nTarget);
+    void HideStrayEditor(long nRows);
     void Refresh(long nIndex);
 };
