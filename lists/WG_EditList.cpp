@@ -146,7 +146,8 @@ int CWG_EditList::SetNowEditField(long nShowRow, long nTier)
 {
     m_Editor.m_bVisible = FALSE;
     const long nTiers = m_Captions.GetSize(), nEdges = m_TierX.GetSize();
-    if (m_nEditTierCount <= 0 || nShowRow < 0 || nShowRow >= m_nShowRows || nTier < 0 || nTier >= nTiers)
+    if (m_nEditTierCount <= 0 || nShowRow < 0 || nShowRow >= m_nShowRows || nTier < 0 || nTier >= nTiers ||
+        m_EditTiers.Find(nTier) < 0)
         return 0;
     const BOOL bLast = nTier == nTiers - 1;
     if ((nTier > 0 && nTier - 1 >= nEdges) || (!bLast && nTier >= nEdges))

@@ -13,6 +13,8 @@
 //   the first chosen row; when nothing is chosen (the rows dropped under
 //   the choice) it is the row the editor was opened on, so a key typed
 //   then still reaches the application, which ignores rows it no longer has.
+// - Only editable tiers open: NextItem and PrevItem after a click in
+//   another tier move the choice without opening the editor.
 // - Footer rows are not edited: NextItem and PrevItem step over the data
 //   rows only, and SetNowEditField refuses a footer row.
 // - The handlers called out to (the data calls, OnWGCommand) may change the

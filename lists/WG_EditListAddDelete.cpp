@@ -51,8 +51,13 @@ void CWG_EditListWith_Add_Delete::OnDeleteData(long, long&) {}
 void CWG_EditListWith_Add_Delete::AfterLoadData()
 {
     CWG_EditList::AfterLoadData();
-    if (m_bCanAdd)
-        ++m_nRowCount;
+    if (!m_bCanAdd)
+        return;
+    // A choice that the add row now takes (the last records went) goes.
+    for (long i = m_ChoosedRows.GetSize() - 1; i >= 0; --i)
+        if (m_ChoosedRows[i] >= m_nRowCount)
+            m_ChoosedRows.RemoveAt(i);
+    ++m_nRowCount;
 }
 
 void CWG_EditListWith_Add_Delete::TrimTierX()

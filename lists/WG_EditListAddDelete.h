@@ -13,7 +13,8 @@
 //   has taken the focus from the editor, which handed its text over at
 //   every key, so nothing typed is lost; the paint after the reload brings
 //   the choice within the rows.
-// - The add row is never chosen (PreChooseRow) and never edited.
+// - The add row is never chosen (PreChooseRow) nor edited; a choice it
+//   takes over when the last records go is dropped at the reload.
 #pragma once
 #include "WG_EditList.h"
 
