@@ -668,18 +668,22 @@ public:
             // The drop-down holds the capture: the user's mouse goes to it.
             e = NowSame();
             e.bMouseSameOrNone = true;
-            CWG_ComboList* pList = nullptr;
-            for (long i = 0; i < Count() && !pList; ++i)
-                if (CWG_Combo* c = dynamic_cast<CWG_Combo*>(m_panel.m_pWG[i]))
-                    if (c->isMenuListInDisplay() && c->m_pComboList)
-                        pList = c->m_pComboList;
+            auto openList = [&]() -> CWG_ComboList* {
+                for (long i = 0; i < Count(); ++i)
+                    if (CWG_Combo* c = dynamic_cast<CWG_Combo*>(m_panel.m_pWG[i]))
+                        if (c->isMenuListInDisplay() && c->m_pComboList)
+                            return c->m_pComboList;
+                return nullptr;
+            };
+            CWG_ComboList* pList = openList();
             if (!pList)
             {
-                // None open: a click on the arrow of a combo (its editor's too).
+                // None open: a click on the arrow of a combo (an editor's too).
                 std::vector<CWG_Combo*> combos;
                 for (long i = 0; i < Count(); ++i)
                     if (CWG_Combo* c = dynamic_cast<CWG_Combo*>(m_panel.m_pWG[i]))
-                        combos.push_back(c);
+                        if (c->m_bVisible && c->m_bEnable && c->m_nWidth > CWG_Combo::ARROW_W)
+                            combos.push_back(c);
                 if (combos.empty())
                     break;
                 const CRect& rc = combos[U(0, (int)combos.size() - 1)]->m_rect;
@@ -687,8 +691,8 @@ public:
                 Note(Fmt("%ld arrow down %ld,%ld", n, p.x, p.y));
                 e = AfterButtonDown(p);
                 Send(WM_LBUTTONDOWN, MK_LBUTTON, XY(p.x, p.y));
-                Send(WM_LBUTTONUP, 0, XY(p.x, p.y));
-                break;
+                if (!(pList = openList()))
+                    break;
             }
             ++m_nDropDownEvents;
             const long x = U(0, pList->m_rcClient.Width() - 1), y = U(0, pList->m_rcClient.Height() - 1);
