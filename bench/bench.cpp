@@ -786,7 +786,8 @@ void ComboFigures(CWnd* pTop, HFONT hFont)
         ::SendMessageA(hCombo, CB_ADDSTRING, 0, (LPARAM)(const char*)str);
     }
     panel.DrawMe();
-    COMBOBOXINFO cbi = { sizeof(cbi) };
+    COMBOBOXINFO cbi = {};
+    cbi.cbSize = sizeof(cbi);
     ::GetComboBoxInfo(hCombo, &cbi);
     std::vector<double> lib, nat;
     bool bShown = true;

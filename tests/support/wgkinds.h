@@ -96,13 +96,19 @@ public:
 };
 
 // The editor is shown only over a visible editable cell of a row the
-// application has (as of the last load).
+// application has, and the choice lies within those rows (as of the last
+// load).
 inline std::string EditorRules(const CVRK_WG* pWG)
 {
     const CWG_EditList* l = static_cast<const CWG_EditList*>(pWG);
+    const long nData = l->m_nRowCount - l->m_nFooterRows;
+    // The choice within the data rows, footers (the add row) never chosen.
+    for (long i = 0; i < l->m_ChoosedRows.GetSize(); ++i)
+        if (l->m_ChoosedRows[i] < 0 || l->m_ChoosedRows[i] >= nData)
+            return "chosen row " + std::to_string(l->m_ChoosedRows[i]) + " outside " + std::to_string(nData) +
+                   " data rows";
     if (!l->m_Editor.m_bVisible)
         return "";
-    const long nData = l->m_nRowCount - l->m_nFooterRows;
     if (l->m_nEditRow < l->m_nFirstRow || l->m_nEditRow >= l->m_nFirstRow + l->m_nShowRows ||
         l->m_nEditRow >= nData || l->m_EditTiers.Find(l->m_nEditTier) < 0)
         return "editor shown over row " + std::to_string(l->m_nEditRow) + " tier " + std::to_string(l->m_nEditTier) +
