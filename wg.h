@@ -34,3 +34,7 @@
 #include "controls/WG_ImageButton.h"
 #include "controls/WG_ProgressBar.h"
 #include "controls/WG_Signs.h"
+#include "controls/WG_ComboList.h"
+#include "controls/WG_Combo.h"
+#include "lists/WG_EditList.h"
+#include "lists/WG_EditListAddDelete.h"

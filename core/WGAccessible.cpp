@@ -15,6 +15,7 @@
 #include "WG_ImageButton.h"
 #include "WG_ProgressBar.h"
 #include "WG_Signs.h"
+#include "WG_Combo.h"
 #include <ole2.h>
 #include <oleacc.h>
 #include <algorithm>
@@ -112,6 +113,14 @@ void TimeField(CVRK_WG* p, Facts& f)
         f.dwState |= STATE_SYSTEM_READONLY;
 }
 
+// A combo (and the edit list's cell editor, one of them) shows its chosen
+// text; its name is the hint when it has one.
+void ComboField(CVRK_WG* p, Facts& f)
+{
+    TextField(p, f);
+    f.dwState &= ~(DWORD)STATE_SYSTEM_READONLY;   // read-only for typing, but choosing changes it
+}
+
 // A picture button with a check or radio mode reads as checked while it
 // shows its pressed frame; its name is its caption, else its tip.
 void PictureButton(CVRK_WG* p, Facts& f)
@@ -196,6 +205,7 @@ const Kind s_kinds[] = {
     { Is<CWG_Radio>,       ROLE_SYSTEM_RADIOBUTTON, ACT_TOGGLE, CheckState, FALSE },
     { Is<CWG_Check>,       ROLE_SYSTEM_CHECKBUTTON, ACT_TOGGLE, CheckState, FALSE },
     { Is<CWG_Label>,       ROLE_SYSTEM_STATICTEXT,  ACT_NONE,   LabelText, FALSE },
+    { Is<CWG_Combo>,       ROLE_SYSTEM_COMBOBOX,    ACT_NONE,   ComboField, FALSE },
     { Is<CWG_PassWord>,    ROLE_SYSTEM_TEXT,        ACT_NONE,   PassWordField, FALSE },
     { Is<CWG_Text>,        ROLE_SYSTEM_TEXT,        ACT_NONE,   TextField, FALSE },
     { Is<CWG_List>,        ROLE_SYSTEM_LIST,        ACT_NONE,   Nothing, TRUE },

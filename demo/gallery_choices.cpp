@@ -29,6 +29,18 @@ int CGalleryChoices::Build(long x, long y)
     m_cptReset.Create(pPanel, "[Reset]", x + 260, y + 74);
     m_cptCount.Create(pPanel, "", x + 320, y + 74);
     m_lblSummary.Create(pPanel, x, y + 96, WIDTH - 10);
+    m_cboFruit.Create(pPanel, x, y + 126, 150, 20);
+    for (const char* psz : { "Apple", "Banana", "Cherry", "\xC0\xF3\xD6\xA6 Lychee" })   // GBK: "荔枝"
+        m_cboFruit.addAnElement(psz);
+    m_cboFruit.setElementCheckedWithIndexQuiet(1);
+    m_cboSize.Create(pPanel, x + 170, y + 126, 150, 20);
+    for (int i = 0; i < 50; ++i)
+    {
+        CString s;
+        s.Format("Font size %d pt", 6 + 2 * i);
+        m_cboSize.addAnElement(s);
+    }
+    m_cboSize.setElementCheckedWithIndexQuiet(24);
     // The panel paints everything once it is built.
     ShowCount(FALSE);
     ShowSummary(FALSE);
@@ -96,6 +108,12 @@ BOOL CGalleryChoices::OnWGCommand(long nIndex, long nCode)
     }
     if (nIndex == m_cptCount.m_nIndex)
         return TRUE;
+    if (nIndex == m_cboFruit.m_nIndex || nIndex == m_cboSize.m_nIndex)
+    {
+        if (nCode == 7)
+            ShowInTitle("WG Gallery - " + (nIndex == m_cboFruit.m_nIndex ? m_cboFruit : m_cboSize).GetTextStr());
+        return TRUE;
+    }
     const CVRK_WG* choices[] = { &m_radSize[0], &m_radSize[1], &m_radSize[2], &m_chkBold, &m_chkVip,
                                  &m_chkLocked };
     for (const CVRK_WG* p : choices)
@@ -105,4 +123,18 @@ BOOL CGalleryChoices::OnWGCommand(long nIndex, long nCode)
             return TRUE;
         }
     return FALSE;
+}
+
+void CGalleryChoices::BeforeScreenshot()
+{
+    // The long list open, scrolled to the chosen text, the pointer's row lit.
+    m_cboSize.setMenuListStartElementIndex(20);
+    m_cboSize.popupMenuList();
+    if (CWG_ComboList* pList = m_cboSize.m_pComboList)
+        pList->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(40, 4 * pList->m_nItemHeight + 10));
+}
+
+void CGalleryChoices::AfterScreenshot()
+{
+    m_cboSize.shirkMenuList();
 }

@@ -173,6 +173,8 @@ TEST_F(Access, EveryKindHasItsRoleNameStateAndPlace)
         { "progress bar", ROLE_SYSTEM_PROGRESSBAR }, { "progress bar on a worker", ROLE_SYSTEM_PROGRESSBAR },
         { "loop gear", ROLE_SYSTEM_ANIMATION },  { "stand browse", ROLE_SYSTEM_SLIDER },
         { "curve sign", ROLE_SYSTEM_CHECKBUTTON }, { "information card", ROLE_SYSTEM_STATICTEXT },
+        { "combo", ROLE_SYSTEM_COMBOBOX },       { "edit list", ROLE_SYSTEM_LIST },
+        { "edit list add delete", ROLE_SYSTEM_LIST },
     };
     std::vector<const wgkinds::ElementKind*> kinds;
     long y = 2;

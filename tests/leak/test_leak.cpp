@@ -147,6 +147,16 @@ protected:
                     send(WM_KEYUP, VK_CONTROL, KeyData(VK_CONTROL, true));
                 }
 
+            // Combos: the drop-down opened by its arrow, a row chosen in it.
+            for (auto& up : set.items)
+                if (CWG_Combo* c = dynamic_cast<CWG_Combo*>(up.get()))
+                {
+                    send(WM_LBUTTONDOWN, MK_LBUTTON, XY(c->m_rect.right - 3, c->m_rect.top + 5));
+                    if (c->isMenuListInDisplay())
+                        for (UINT msg : { (UINT)WM_MOUSEMOVE, (UINT)WM_LBUTTONDOWN })
+                            c->m_pMenuList->SendMessage(msg, 0, XY(20, 28));
+                }
+
             switch (nScript % 4)
             {
             case 0:

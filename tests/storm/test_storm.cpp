@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <functional>
 #include <deque>
+#include <map>
 #include <random>
 #include <stdio.h>
 #include <stdlib.h>
@@ -140,6 +141,8 @@ public:
     CVRK_MENUWND m_menuPanel, m_menuSub, m_menuFree[2];
     CVRK_MENUWND* m_pHotMenu = nullptr;   // the application's hot-menu variable
     long m_nMenusOpen = 0;                // menu events that left a menu open
+    long m_nDropDownEvents = 0;           // events 27 that reached an open drop-down
+    long m_nEditorsShown = 0;             // events after which an editor was shown
 
     explicit Storm(unsigned long long seed) : m_rng(seed) { CVRK_MENUWND::ppCommonHotMenu = &m_pHotMenu; }
     ~Storm() { CVRK_MENUWND::ppCommonHotMenu = nullptr; }
@@ -244,6 +247,17 @@ public:
         }
     }
 
+    // The element whose visibility the application toggles for element i:
+    // an editor's is its list's editing state, so its list's is toggled.
+    CVRK_WG* VisibilityTarget(long& i)
+    {
+        CVRK_WG* p = m_panel.m_pWG[i];
+        if (CWG_EditListEditor* pEditor = dynamic_cast<CWG_EditListEditor*>(p))
+            if (pEditor->m_pOwnerList)
+                p = pEditor->m_pOwnerList, i = p->m_nIndex;
+        return p;
+    }
+
     // One thing a hook may do to its panel while the panel is calling it.
     void MeddleOnce()
     {
@@ -258,7 +272,7 @@ public:
         case 0: m_panel.SetNowWG(k); break;
         case 1: m_panel.SetNowWGQuiet(k); break;
         case 2: if (k >= 0) m_panel.GiveMeMouse(k); else m_panel.ByeMouse(); break;
-        case 3: if (p) { p->m_bVisible = !p->m_bVisible; m_panel.RefreshWG(k); } break;
+        case 3: { long j = k; if (CVRK_WG* q = j >= 0 ? VisibilityTarget(j) : nullptr) { q->m_bVisible = !q->m_bVisible; m_panel.RefreshWG(j); } break; }
         case 4: if (p) { p->m_bEnable = !p->m_bEnable; m_panel.RefreshWG(k); } break;
         case 5: m_host->Resize(U(50, 500), U(50, 400)); break;
         case 6: m_panel.DrawMe(); break;
@@ -449,6 +463,7 @@ public:
             2,  // 24 a tip or a layered window opens, fades or closes
             4,  // 25 a menu opens, is moved over, clicked, keyed, loses the capture or closes
             6,  // 26 an input-method character, or random GBK text pasted
+            4,  // 27 a click or a wheel turn in an open combo drop-down
         };
         int total = 0;
         for (int w : weights)
@@ -570,6 +585,8 @@ public:
                 break;
             long i = U(0, Count() - 1);
             CVRK_WG* p = m_panel.m_pWG[i];
+            if (kind == 18)
+                p = VisibilityTarget(i);
             BOOL& flag = kind == 18 ? p->m_bVisible : p->m_bEnable;
             flag = !flag;
             Note(Fmt("%ld %s %ld = %d", n, kind == 18 ? "visible" : "enable", i, flag));
@@ -647,6 +664,53 @@ public:
             e.bMouseSameOrNone = true;
             Menus(n);
             break;
+        case 27: {
+            // The drop-down holds the capture: the user's mouse goes to it.
+            e = NowSame();
+            e.bMouseSameOrNone = true;
+            auto openList = [&]() -> CWG_ComboList* {
+                for (long i = 0; i < Count(); ++i)
+                    if (CWG_Combo* c = dynamic_cast<CWG_Combo*>(m_panel.m_pWG[i]))
+                        if (c->isMenuListInDisplay() && c->m_pComboList)
+                            return c->m_pComboList;
+                return nullptr;
+            };
+            CWG_ComboList* pList = openList();
+            if (!pList)
+            {
+                // None open: a click on the arrow of a combo (an editor's too).
+                std::vector<CWG_Combo*> combos;
+                for (long i = 0; i < Count(); ++i)
+                    if (CWG_Combo* c = dynamic_cast<CWG_Combo*>(m_panel.m_pWG[i]))
+                        if (c->m_bVisible && c->m_bEnable && c->m_nWidth > CWG_Combo::ARROW_W)
+                            combos.push_back(c);
+                if (combos.empty())
+                    break;
+                const CRect& rc = combos[U(0, (int)combos.size() - 1)]->m_rect;
+                const CPoint p(rc.right - 3, (rc.top + rc.bottom) / 2);
+                Note(Fmt("%ld arrow down %ld,%ld", n, p.x, p.y));
+                e = AfterButtonDown(p);
+                Send(WM_LBUTTONDOWN, MK_LBUTTON, XY(p.x, p.y));
+                if (!(pList = openList()))
+                    break;
+            }
+            ++m_nDropDownEvents;
+            const long x = U(0, pList->m_rcClient.Width() - 1), y = U(0, pList->m_rcClient.Height() - 1);
+            const int how = U(0, 3);
+            Note(Fmt("%ld drop-down %s %ld,%ld", n, how == 0 ? "wheel" : how == 1 ? "drag" : "click", x, y));
+            if (how == 0)
+                pList->SendMessage(WM_MOUSEWHEEL, (WPARAM)(LONG_PTR)(U(0, 1) ? -120 : 120), 0);
+            else
+            {
+                pList->SendMessage(WM_MOUSEMOVE, 0, XY(x, y));
+                pList->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, XY(x, y));
+                if (how == 1 && ::IsWindow(pList->m_hWnd))
+                    pList->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, XY(x, U(-50, 250)));
+                if (::IsWindow(pList->m_hWnd))
+                    pList->SendMessage(WM_LBUTTONUP, 0, XY(x, y));
+            }
+            break;
+        }
         case 26: {
             e = NowSame();
             if (U(0, 1))
@@ -684,8 +748,16 @@ public:
         if (!::IsWindow(Wnd()))
             return "the panel window is gone";
         const long n = Count();
-        if (n != (long)m_set.items.size())
-            return Fmt("element count %ld, %d were created", n, (int)m_set.items.size());
+        // An edit list registers its editor right after itself.
+        std::map<const CVRK_WG*, size_t> itemOf;
+        size_t nEditors = 0;
+        for (size_t j = 0; j < m_set.items.size(); ++j)
+        {
+            itemOf[m_set.items[j].get()] = j;
+            nEditors += dynamic_cast<const CWG_EditList*>(m_set.items[j].get()) != nullptr;
+        }
+        if (n != (long)(m_set.items.size() + nEditors))
+            return Fmt("element count %ld, %d were created", n, (int)(m_set.items.size() + nEditors));
         const long nNow = m_panel.m_nNowWG, nMouse = m_panel.m_nMouseWG;
         if (nNow < -1 || nNow >= n)
             return Fmt("current element %ld out of -1..%ld", nNow, n - 1);
@@ -701,7 +773,11 @@ public:
         for (long i = 0; i < n; ++i)
         {
             const CVRK_WG* p = m_panel.m_pWG[i];
-            if (p != m_set.items[i].get() || p->m_nIndex != i || p->m_pParent != &m_panel)
+            const auto it = itemOf.find(p);
+            const CWG_EditListEditor* pEditor = dynamic_cast<const CWG_EditListEditor*>(p);
+            const bool bEditorOfItem = pEditor && pEditor->m_pOwnerList && itemOf.count(pEditor->m_pOwnerList) &&
+                                       pEditor->m_pOwnerList->m_nIndex == i - 1;
+            if ((it == itemOf.end() && !bEditorOfItem) || p->m_nIndex != i || p->m_pParent != &m_panel)
                 return Fmt("element %ld registration changed", i);
             if (p->m_rect.right != p->m_rect.left + p->m_nWidth - 1 ||
                 p->m_rect.bottom != p->m_rect.top + p->m_nHeight - 1)
@@ -718,11 +794,12 @@ public:
                 return Fmt("element %ld kept m_bCopyParentBG after painting", i);
             if (m_panel.m_pLastWG == p)
                 bLastKnown = true;
-            if (m_set.kinds[i]->check)
+            const ElementKind* pKind = it != itemOf.end() ? m_set.kinds[it->second] : nullptr;
+            if (pKind && pKind->check)
             {
-                std::string s = m_set.kinds[i]->check(p);
+                std::string s = pKind->check(p);
                 if (!s.empty())
-                    return Fmt("element %ld (%s): ", i, m_set.kinds[i]->name) + s;
+                    return Fmt("element %ld (%s): ", i, pKind->name) + s;
             }
         }
         if (nFocused > 1)
@@ -852,6 +929,12 @@ TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)
             Expect e = storm.Event(i);
             if (bPanelMenu)
                 e.bActive = false;
+            // An edit list gives its editor the focus itself when a click or
+            // key opens it.
+            const long nNowAfter = storm.m_panel.m_nNowWG;
+            if (e.bActive && nNowAfter != e.nNow && nNowAfter >= 0 &&
+                dynamic_cast<CWG_EditListEditor*>(storm.m_panel.m_pWG[nNowAfter]))
+                e.bActive = false;
             // A meddling hook changed the panel on purpose: the routing
             // expectation of this event no longer applies, the rules do.
             if (storm.m_nMeddles != nPreMeddles)
@@ -883,6 +966,9 @@ TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)
                 return;
             }
             storm.m_nNowChanges += storm.m_panel.m_nNowWG != nPreNow;
+            for (auto& up : storm.m_set.items)
+                if (CWG_EditList* l = dynamic_cast<CWG_EditList*>(up.get()))
+                    storm.m_nEditorsShown += l->m_Editor.m_bVisible;
             storm.m_nOwnerChanges += storm.m_panel.m_nMouseWG != nPreOwner;
             if ((i & 255) == 255)
                 AfxDeleteTempMaps();   // where an idle pump would
@@ -897,14 +983,16 @@ TEST_F(StormTest, EveryKindOnEveryHostKeepsThePanelRules)
         EXPECT_GT(storm.m_nOwnerChanges, 0) << hosts[h].name;
         EXPECT_GT(storm.m_panel.m_nCommands, 0) << hosts[h].name;
         EXPECT_GT(storm.m_nMenusOpen, 0) << hosts[h].name;
+        EXPECT_GT(storm.m_nDropDownEvents, 0) << hosts[h].name;
+        EXPECT_GT(storm.m_nEditorsShown, 0) << hosts[h].name;
         if (bMeddle)
         {
             EXPECT_GT(storm.m_nMeddles, 0) << hosts[h].name;
         }
         printf("storm on %s%s: %ld current-element changes, %ld mouse-owner changes, %ld commands, "
-               "%ld meddling hooks, %ld focus losses from the system\n",
+               "%ld meddling hooks, %ld focus losses from the system, %ld drop-down events, %ld events ending with an editor shown\n",
                hosts[h].name, bMeddle ? " with meddlers" : "", storm.m_nNowChanges, storm.m_nOwnerChanges,
-               storm.m_panel.m_nCommands, storm.m_nMeddles, nSystemFocusLosses);
+               storm.m_panel.m_nCommands, storm.m_nMeddles, nSystemFocusLosses, storm.m_nDropDownEvents, storm.m_nEditorsShown);
         // The elements die first, current and with the panel focused, as a
         // derived panel's members do; the panel's window goes after them.
         storm.m_panel.m_fnMeddle = nullptr;

@@ -51,6 +51,72 @@ public:
     }
 };
 
+// An edit list whose row count changes at loads (now and then inside a
+// cell request), with every tier editable: a click on a row edits it.
+class KindEditList : public CWG_EditList
+{
+public:
+    unsigned long m_nLoads = 0;
+    virtual void LoadData()
+    {
+        static const long counts[] = { 40, 40, 0, 3, 40, 1000000, 2, 40 };
+        m_nRowCount = counts[m_nLoads++ % 8];
+    }
+    virtual CString GetData(long nRow, long)
+    {
+        if (m_nLoads % 11 == 0)
+            m_nRowCount = 1;
+        CString s;
+        s.Format("%ld", nRow);
+        return s;
+    }
+    virtual CString GetEditBuffer(long nRow) { return GetData(nRow, 0); }
+};
+
+// Add and delete rows over records that the requests change: adds are now
+// and then refused, deletes now and then ignored.
+class KindAddDelete : public CWG_EditListWith_Add_Delete
+{
+public:
+    long m_nRecords = 4;
+    unsigned long m_nAsked = 0;
+    virtual void LoadData() { m_nRowCount = m_nRecords; }
+    virtual void OnAddData(long& n)
+    {
+        if (++m_nAsked % 3 == 0)
+            --n;
+        else if (m_nRecords < 30)
+            ++m_nRecords;
+    }
+    virtual void OnDeleteData(long, long&)
+    {
+        if (++m_nAsked % 4 != 0 && m_nRecords > 0)
+            --m_nRecords;
+    }
+};
+
+// The editor is shown only over a visible editable cell of a row the
+// application has, and the choice lies within those rows (as of the last
+// load).
+inline std::string EditorRules(const CVRK_WG* pWG)
+{
+    const CWG_EditList* l = static_cast<const CWG_EditList*>(pWG);
+    const long nData = l->m_nRowCount - l->m_nFooterRows;
+    // The choice within the data rows, footers (the add row) never chosen.
+    for (long i = 0; i < l->m_ChoosedRows.GetSize(); ++i)
+        if (l->m_ChoosedRows[i] < 0 || l->m_ChoosedRows[i] >= nData)
+            return "chosen row " + std::to_string(l->m_ChoosedRows[i]) + " outside " + std::to_string(nData) +
+                   " data rows";
+    if (!l->m_Editor.m_bVisible)
+        return "";
+    if (l->m_nEditRow < l->m_nFirstRow || l->m_nEditRow >= l->m_nFirstRow + l->m_nShowRows ||
+        l->m_nEditRow >= nData || l->m_EditTiers.Find(l->m_nEditTier) < 0)
+        return "editor shown over row " + std::to_string(l->m_nEditRow) + " tier " + std::to_string(l->m_nEditTier) +
+               " (first row " + std::to_string(l->m_nFirstRow) + ", " + std::to_string(l->m_nShowRows) +
+               " shown, " + std::to_string(nData) + " data rows)";
+    return "";
+}
+
 // The rules of the text kinds: caret and selection ends on character
 // boundaries inside the text (the caret may wait between a lead byte just
 // typed and its trail); a password shows one asterisk per byte.
@@ -382,6 +448,47 @@ inline const std::vector<ElementKind>& ElementKinds()
               return n;
           },
           nullptr, 0, nullptr, nullptr },
+        { "combo", 120, 20,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              CWG_Combo* c = new CWG_Combo;
+              c->Create(p, x, y, w, h);
+              for (int i = 0; i < 14; ++i)
+              {
+                  CString s;
+                  s.Format("Choice %d", i);
+                  c->addAnElement(s);
+              }
+              return c;
+          },
+          "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, "",
+          [](const CVRK_WG* pWG) -> std::string {
+              // An open list holds the capture, so no two are open at once.
+              CWG_Combo* c = const_cast<CWG_Combo*>(static_cast<const CWG_Combo*>(pWG));
+              if (c->isMenuListInDisplay() && ::GetCapture() != c->m_pMenuList->m_hWnd)
+                  return "drop-down open without the capture";
+              if (c->m_nCheckedIndex < -1 || c->m_nCheckedIndex >= c->m_nElementCount)
+                  return "choice " + std::to_string(c->m_nCheckedIndex) + " outside the texts";
+              return TextRules(pWG);
+          } },
+        { "edit list", 160, 110,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              static CString caps[3] = { "Name", "Size", "Kind" };
+              static long tiers[3] = { 0, 1, 2 };
+              KindEditList* l = new KindEditList;
+              l->Create(p, x, y, w, h, caps, 3, tiers, 3);
+              return l;
+          },
+          nullptr, 0, nullptr, EditorRules },
+        { "edit list add delete", 160, 110,
+          [](CVRK_WGPANEL* p, long x, long y, long w, long h) -> CVRK_WG* {
+              static CString caps[2] = { "Name", "Size" };
+              static long tiers[2] = { 0, 1 };
+              KindAddDelete* l = new KindAddDelete;
+              l->Create(p, x, y, w, h, 2, caps, 2, tiers, 1);
+              l->m_strAddText = "Add";
+              return l;
+          },
+          nullptr, 0, nullptr, EditorRules },
     };
     return s_kinds;
 }
