@@ -37,6 +37,11 @@ private:
     CWGAliveLink& operator=(const CWGAliveLink&) = delete;
 };
 
+// CWG_Combo: a drop-down selector element. Construct it with its built-in
+// list (CWG_Combo(1), the default) or with your own menu in m_pMenuList,
+// Create it with the panel, position and size, then add texts. Reports to
+// the panel's OnWGCommand: 7 after a choice by the list or by Up and Down,
+// and the text field's 10 and 11 on focus.
 class WG_API CWG_Combo : public CWG_Text
 {
 public:

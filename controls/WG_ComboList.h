@@ -14,6 +14,9 @@
 
 class CWG_Combo;
 
+// CWG_ComboList: the combo's drop-down list, made by the combo (CreateFor)
+// and shown below it; up to 50 texts, 10 rows visible with its own scroll
+// bar. Reports a choice straight to its combo, nothing to the panel.
 class WG_API CWG_ComboList : public CVRK_MENUWND
 {
 public:

@@ -9,6 +9,10 @@
 
 class CWG_Tip;
 
+// CWG_ImageButton: a button that is a fixed picture, made from a bitmap
+// resource or a rectangle of the application's bitmap (the two Create
+// forms). Reports code 0 on button-down and, with m_bNotifyUp, code 1 on
+// button-up.
 class WG_API CWG_ImageButton : public CVRK_WG
 {
 public:
@@ -37,6 +41,10 @@ public:
     virtual void OnMouseMove(CPoint point);
 };
 
+// CWG_ActImgButton: a push, check or radio button drawn from a strip of
+// frames (normal, hover, pressed or checked, optionally disabled), made by
+// Create or CreateRadMode with the strip's resource, frame count and size.
+// Reports code 5 when clicked.
 class WG_API CWG_ActImgButton : public CVRK_WG
 {
 public:

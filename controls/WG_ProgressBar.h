@@ -10,6 +10,9 @@
 #include "VRK_WG.h"
 #include "WGTimerService.h"
 
+// CWG_ProgressBar: a bar that animates toward the percentage SetProgress
+// gives it, made by Create with the panel, position, width and the thread
+// mode (nonzero: ticks and paints on a worker thread). Reports nothing.
 class WG_API CWG_ProgressBar : public CVRK_WG
 {
 public:
@@ -61,6 +64,9 @@ private:
     void DrawShine(CDC* pSkinDC, long nEnd, int yBand);
 };
 
+// CWG_LoopGear: spinning gears for a busy state, made by Create with the
+// panel, position and size; runs from its first draw, Pause and Resume
+// stop and restart it. Reports nothing.
 class WG_API CWG_LoopGear : public CVRK_WG
 {
 public:
@@ -92,6 +98,9 @@ private:
     BOOL m_bRunning;            // the panel timer is set
 };
 
+// CWG_StandBrowse: a vertical zoom slider made by Create with the panel,
+// caption and position; dragging the knob or pressing the track moves it,
+// and every move reports the new percentage as the command code.
 class WG_API CWG_StandBrowse : public CVRK_WG
 {
 public:

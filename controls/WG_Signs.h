@@ -6,6 +6,8 @@
 #pragma once
 #include "VRK_WG.h"
 
+// CWG_CurveSign: a chart legend entry made by Create with the panel,
+// position and the curve's pens; a click toggles it and reports code 0.
 class WG_API CWG_CurveSign : public CVRK_WG
 {
 public:
@@ -27,6 +29,9 @@ public:
     virtual void OnButtonDown(CPoint point, long nButton);
 };
 
+// CWG_Notify: an information card made by Create with the panel, three
+// labels and its position; SetContent fills the title and values, and the
+// application shows it. Reports nothing.
 class WG_API CWG_Notify : public CVRK_WG
 {
 public:

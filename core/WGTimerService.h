@@ -19,6 +19,9 @@
 #pragma once
 #include "WGThread.h"
 
+// CWGWorkerGate: the gate worker ticks pass through into elements. A tick
+// enters it shared; a dying panel closes it while it lets go of its
+// elements, so no tick is inside one of them once the panel has gone.
 class WG_API CWGWorkerGate
 {
 public:
@@ -29,6 +32,10 @@ public:
     static void Open();
 };
 
+// CWGTimerService: timers whose ticks call an element's OnTimer on a worker
+// thread of their own. SetTimer(element, id, period) starts one and
+// KillTimer ends it, waiting for a running tick; the thread sleeps while
+// no timer is due. Reports nothing to the panel.
 class WG_API CWGTimerService : public CWGThread
 {
 public:

@@ -38,6 +38,10 @@ public:
     virtual void OnLoseFocus();
 };
 
+// CWG_EditList: a list whose cells in the tiers the application marks
+// editable are edited in place by its editor. Derive from it, answer the
+// list's data questions plus GetEditBuffer and SetEditBuffer, and Create it
+// like the list. Reports code 12 after every key typed in the editor.
 class WG_API CWG_EditList : public CWG_List
 {
 public:

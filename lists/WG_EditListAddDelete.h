@@ -18,6 +18,10 @@
 #pragma once
 #include "WG_EditList.h"
 
+// CWG_EditListWith_Add_Delete: an edit list with a delete icon on every
+// data row and an add row at its end. Derive from it and answer OnAddData
+// and OnDeleteData as well; Create it like the edit list. Reports what the
+// edit list reports.
 class WG_API CWG_EditListWith_Add_Delete : public CWG_EditList
 {
 public:
