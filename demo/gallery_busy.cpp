@@ -30,6 +30,9 @@ int CGalleryBusy::Build(long x, long y)
     WGLoadSkin(m_bmpIcons, ICONS_ID);
     nOk &= m_imgFolder.Create(p, x, y + 84, &m_bmpIcons, 0, 16, 16, 16);
     nOk &= m_imgDisk.Create(p, x + 24, y + 84, &m_bmpIcons, 0, 32, 16, 16);
+    // Pictures without captions: named for screen readers by the panel.
+    p->SetAccessibleName(m_imgFolder.m_nIndex, "Open folder");
+    p->SetAccessibleName(m_imgDisk.m_nIndex, "Save");
     CWG_ActImgButton* looks[] = { &m_actNormal, &m_actHover, &m_actPressed, &m_actDisabled };
     const char* const captions[] = { "Next", "Hover", "Pressed", "Off" };
     for (int i = 0; i < 4; ++i)
