@@ -397,7 +397,7 @@ inline bool ReadBmp(const std::string& path, Image& img)
 // Compares a rendering with the golden picture in the 24-bit BMP at path,
 // pixel for pixel. Returns "" when they are equal, else why not; on a
 // mismatch the rendering is written next to the test program, in
-// golden-actual/<its file name>, to look at. With bUpdate the file is
+// golden-actual/ under the golden file's own name, to look at. With bUpdate the file is
 // written instead (look at every changed picture before keeping it).
 inline std::string CompareWithGolden(const Image& actual, const std::string& path, bool bUpdate)
 {
